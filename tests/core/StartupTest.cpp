@@ -135,3 +135,47 @@ TEST(SiteSelection, ClassifiesTheAddressBox) {
             EXPECT_EQ(port.comboSelection[ctl::SubSiteBox], c.subSite) << c.address;
     }
 }
+
+#include "session/HistoryFilter.h"
+
+TEST(HistoryFilter, TypedTextListsMatchesInLowerCase) {
+    const QString mark = QStringLiteral("wmz?!oxff");
+    const QStringList entries = {QStringLiteral("http://AbCd.com/"), QStringLiteral("x.htmwmz?!oxffABC more"),
+                                 QStringLiteral("http://other.com/"), QStringLiteral("abc")};
+    EXPECT_EQ(FilterHistoryEntries(entries, QStringLiteral("ABC"), mark),
+              QStringList({"http://abcd.com/", "x.htm", "abc"}));
+    EXPECT_TRUE(FilterHistoryEntries(entries, QStringLiteral("zzz"), mark).isEmpty());
+}
+
+#include "commands/OptionFlags.h"
+
+TEST(OptionFlags, TogglesWithExclusionsAndSaves) {
+    TestDir dir;
+    VantrelState state;
+    state.Settings.SetPath(dir.path("soft.dat"));
+    state.Settings.Load();
+    state.SiteNumber = 11;
+    const uint16_t before = state.Settings.SaveSet(11).wFlags; // first run: 0x0012
+    ASSERT_TRUE(ToggleOptionFlag(state, cmd::DescriptionPicturesOnly));
+    EXPECT_EQ(state.Settings.SaveSet(11).wFlags, before | SAVE_DESCRIPTION_PICTURES_ONLY);
+    ASSERT_TRUE(ToggleOptionFlag(state, cmd::MainPicturesOnly)); // on: clears 0x0100
+    EXPECT_EQ(state.Settings.SaveSet(11).wFlags, before | SAVE_MAIN_PICTURES_ONLY);
+    ASSERT_TRUE(ToggleOptionFlag(state, cmd::MainPicturesOnly)); // off: 0x0100 stays off
+    EXPECT_EQ(state.Settings.SaveSet(11).wFlags, before);
+    EXPECT_FALSE(ToggleOptionFlag(state, cmd::About));
+
+    ST_SOFTDATA onDisk;
+    ToggleOptionFlag(state, cmd::FixFormat);
+    LoadSoftData(dir.path("soft.dat"), onDisk);
+    EXPECT_EQ(onDisk.saveSets[11].wFlags, before | SAVE_FIX_FORMAT);
+    EXPECT_EQ(onDisk.saveSets[10].wFlags, state.Settings.SaveSet(10).wFlags); // other slots untouched
+
+    const OptionMenuItem large = OptionMenuItemState(state, cmd::LargePictures);
+    const OptionMenuItem mainOnly = OptionMenuItemState(state, cmd::MainPicturesOnly);
+    const OptionMenuItem fixFormat = OptionMenuItemState(state, cmd::FixFormat);
+    EXPECT_FALSE(large.enabled);
+    EXPECT_TRUE(mainOnly.enabled);
+    EXPECT_FALSE(mainOnly.checked);
+    EXPECT_TRUE(fixFormat.checked);
+    EXPECT_TRUE(fixFormat.enabled);
+}

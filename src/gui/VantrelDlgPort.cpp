@@ -1,0 +1,192 @@
+// The window port of the main window: the engine's calls carried out on the user-interface thread.
+// A call that returns something waits for it there; a call that only sets something is queued in
+// order.
+#include "CComboBox2.h"
+#include "CMyGridCtrl.h"
+#include "CVantrelDlg.h"
+#include "LinkLabel.h"
+#include "session/ControlIds.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QThread>
+#include <QUrl>
+
+#include <unistd.h>
+
+template <typename F> void CVantrelDlg::RunOnUi(F&& call) {
+    if (QThread::currentThread() == thread())
+        call();
+    else
+        QMetaObject::invokeMethod(this, std::forward<F>(call), Qt::QueuedConnection);
+}
+
+template <typename R, typename F> R CVantrelDlg::CallOnUi(F&& call) {
+    if (QThread::currentThread() == thread())
+        return call();
+    R result{};
+    QMetaObject::invokeMethod(this, [&] { result = call(); }, Qt::BlockingQueuedConnection);
+    return result;
+}
+
+void CVantrelDlg::SetControlText(int id, const QString& text) {
+    RunOnUi([this, id, text] {
+        QWidget* widget = m_controls.value(id);
+        if (auto* link = qobject_cast<LinkLabel*>(widget))
+            link->SetMarkup(text);
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(text);
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            group->setTitle(text);
+        else if (auto* box = qobject_cast<QComboBox*>(widget); box && box->isEditable())
+            box->setEditText(text);
+    });
+}
+
+QString CVantrelDlg::ControlText(int id) {
+    return CallOnUi<QString>([this, id]() -> QString {
+        QWidget* widget = m_controls.value(id);
+        if (auto* link = qobject_cast<LinkLabel*>(widget))
+            return link->Markup();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            return label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            return button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            return group->title();
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            return box->currentText();
+        return QString();
+    });
+}
+
+void CVantrelDlg::EnableControl(int id, bool enabled) {
+    RunOnUi([this, id, enabled] {
+        if (QWidget* widget = m_controls.value(id))
+            widget->setEnabled(enabled);
+    });
+}
+
+void CVantrelDlg::ShowControl(int id, bool shown) {
+    RunOnUi([this, id, shown] {
+        QWidget* widget = m_controls.value(id);
+        if (!widget)
+            return;
+        widget->setVisible(shown);
+        if (id == ctl::SubSiteBox) {
+            // The address box follows the sub-site box: beside it, or widened over its place.
+            QRect address = m_addressBox->geometry();
+            address.setLeft(shown ? widget->geometry().x() + widget->width() + 3 : widget->geometry().x());
+            m_addressBox->setGeometry(address);
+        }
+    });
+}
+
+void CVantrelDlg::SetChecked(int id, bool checked) {
+    RunOnUi([this, id, checked] {
+        if (auto* box = qobject_cast<QAbstractButton*>(m_controls.value(id))) {
+            const QSignalBlocker quiet(box); // only a user's click is a command
+            box->setChecked(checked);
+        }
+    });
+}
+
+void CVantrelDlg::SetComboItems(int id, const QStringList& items) {
+    RunOnUi([this, id, items] {
+        if (auto* box = qobject_cast<QComboBox*>(m_controls.value(id))) {
+            box->clear();
+            box->addItems(items);
+            box->setCurrentIndex(-1);
+        }
+    });
+}
+
+void CVantrelDlg::SelectComboItem(int id, int index) {
+    RunOnUi([this, id, index] {
+        if (auto* box = qobject_cast<QComboBox*>(m_controls.value(id)))
+            box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    });
+}
+
+int CVantrelDlg::ComboSelection(int id) {
+    return CallOnUi<int>([this, id] {
+        auto* box = qobject_cast<QComboBox*>(m_controls.value(id));
+        return box ? box->currentIndex() : -1;
+    });
+}
+
+void CVantrelDlg::SetRecentEntries(int boxId, const QStringList& entries) {
+    RunOnUi([this, boxId, entries] {
+        CComboBox2* box = boxId == ctl::AddressBox ? m_addressBox : m_savePathBox;
+        box->ClearEntries();
+        for (const QString& entry : entries)
+            box->AddEntry(entry);
+    });
+}
+
+void CVantrelDlg::AddRecentEntry(int boxId, const QString& entry) {
+    RunOnUi([this, boxId, entry] { (boxId == ctl::AddressBox ? m_addressBox : m_savePathBox)->AddEntry(entry); });
+}
+
+MessageAnswer CVantrelDlg::MessageBox(const QString& text, const QString& caption, MessageButtons buttons) {
+    return CallOnUi<MessageAnswer>([this, text, caption, buttons] {
+        if (buttons == MessageButtons::YesNo) {
+            return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+                       ? MessageAnswer::Yes
+                       : MessageAnswer::No;
+        }
+        QMessageBox::information(this, caption, text);
+        return MessageAnswer::Ok;
+    });
+}
+
+void CVantrelDlg::OpenAddress(const QString& address) {
+    RunOnUi([address] { QDesktopServices::openUrl(QUrl(address)); });
+}
+
+void CVantrelDlg::OpenFolder(const QString& path) {
+    RunOnUi([path] { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+}
+
+void CVantrelDlg::ShowAlbum(int albumIndex) {
+    RunOnUi([this, albumIndex] {
+        const ST_PERLISTRECORD album = m_state.Albums.at(albumIndex);
+        const int row = m_grid->rowCount();
+        m_grid->insertRow(row);
+        auto* number = new QTableWidgetItem(QString::asprintf("%04d", row));
+        number->setData(Qt::UserRole, albumIndex);
+        m_grid->setItem(row, 0, number);
+        m_grid->setItem(row, 1, new QTableWidgetItem(album.strName));
+    });
+}
+
+QList<int> CVantrelDlg::SelectedAlbums() {
+    return CallOnUi<QList<int>>([this] {
+        QList<int> albums;
+        for (int row = m_grid->FixedRows(); row < m_grid->rowCount(); ++row) {
+            QTableWidgetItem* item = m_grid->item(row, 0);
+            if (item && item->isSelected())
+                albums.append(item->data(Qt::UserRole).toInt());
+        }
+        return albums;
+    });
+}
+
+void CVantrelDlg::StartDownload() {
+    // The download pass is not part of this window yet: nothing to start.
+}
+
+void CVantrelDlg::StartupDone() {
+    RunOnUi([this] { OnStartupDone(); });
+}
+
+void CVantrelDlg::EndProgram(int exitCode) {
+    ::_exit(exitCode);
+}
