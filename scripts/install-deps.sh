@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config git
-  qt6-base-dev qt6-webengine-dev qt6-image-formats-plugins libqt6opengl6-dev
+  qt6-base-dev qt6-webengine-dev qt6-image-formats-plugins
   libcurl4-openssl-dev zlib1g-dev libgtest-dev libgmock-dev libicu-dev libcpp-httplib-dev libssl-dev
-  fonts-noto-cjk xvfb xauth x11-apps libgl1-mesa-dri libgbm1 openssl curl
+  fonts-noto-cjk xvfb xauth libgl1-mesa-dri libgbm1 openssl curl
 )
 missing=()
 for p in "${packages[@]}"; do
