@@ -11,6 +11,7 @@
 #include "commands/OptionFlags.h"
 #include "commands/SiteSelection.h"
 #include "commands/StartupThread.h"
+#include "http/CookieJar.h"
 #include "session/ControlIds.h"
 #include "session/StartupRules.h"
 #include "text/StoredTexts.h"
@@ -71,6 +72,7 @@ void CVantrelDlg::Initialise() {
                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                   : m_options.documentsDir;
     LoadSettings();
+    LoadCookieJar(programDir);
     m_savePathBox->setEditText(InitialSavePath(programDir, documents, m_state.Settings.Copy()));
     if (m_state.ThumbMode == 1)
         SetChecked(ctl::ThumbnailBox, true);

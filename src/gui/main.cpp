@@ -1,5 +1,6 @@
 // vantrel: the window program.
 #include "CVantrelDlg.h"
+#include "http/CookieJar.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     auto* window = new CVantrelDlg();
     window->Initialise();
     const int code = app.exec();
+    SaveCookieJar();
     // The process ends with the window: running fetches and downloads are not waited for, and no
     // destructor runs under them. Every file the program writes is complete or untouched by now.
     std::fflush(nullptr);
