@@ -1,4 +1,5 @@
 // vantrel-cli: the engine without a window. The working directory is the program directory.
+#include "AlbumsCommand.h"
 #include "SettingsCommand.h"
 #include "session/StartupRules.h"
 
@@ -9,6 +10,7 @@
 namespace {
 int Usage() {
     QTextStream(stderr) << "usage:\n"
+                           "  vantrel-cli albums ADDRESS\n"
                            "  vantrel-cli settings [KEY=VALUE...]\n";
     return 2;
 }
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
         return Usage();
     const QString programDir = WithTrailingSlash(QDir::currentPath());
     const QString command = args.first();
+    if (command == QLatin1String("albums") && args.size() == 2)
+        return RunAlbumsCommand(programDir, args[1]);
     if (command == QLatin1String("settings"))
         return RunSettingsCommand(programDir, args.mid(1));
     return Usage();

@@ -117,29 +117,6 @@ void CVantrelDlg::OnStartupDone() {
     m_state.Ready = 1;
 }
 
-void CVantrelDlg::SetupAlbumGrid() {
-    SetChecked(ctl::SelectAllBox, false);
-    m_grid->setUpdatesEnabled(false);
-    if (m_state.ThumbMode == 1) {
-        m_grid->SetupGrid(0, VantrelState::ThumbsPerRow, 0, false);
-        for (int c = 0; c < VantrelState::ThumbsPerRow; ++c)
-            m_grid->setColumnWidth(c, VantrelState::ThumbWidth + 2 * CMyGridCtrl::kCellMargin);
-    } else {
-        m_grid->SetupGrid(1, 6, 1, true);
-        const char16_t* headers[] = {u"序号", u"名称", u"数量", u"备注", u"", u""};
-        const int widths[] = {50, 575, 50, 100, 0, 0};
-        for (int c = 0; c < 6; ++c) {
-            auto* header = new QTableWidgetItem(QString::fromUtf16(headers[c]));
-            header->setFlags(Qt::ItemIsEnabled);
-            header->setBackground(palette().button());
-            m_grid->setItem(0, c, header);
-            m_grid->setColumnWidth(c, widths[c]);
-            m_grid->setColumnHidden(c, widths[c] == 0);
-        }
-    }
-    m_grid->setUpdatesEnabled(true);
-}
-
 void CVantrelDlg::CreateMenus() {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setNativeMenuBar(false);
@@ -206,19 +183,6 @@ void CVantrelDlg::OnMenuCommand(int commandId) {
 void CVantrelDlg::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
-}
-
-void CVantrelDlg::ConnectControls() {
-    connect(m_addressBox, &CComboBox2::editChanged, this, [this] { ClassifyAddress(m_state, *this); });
-    connect(m_addressBox, &CComboBox2::historyPicked, this, [this](const QString& text) {
-        m_addressBox->setEditText(text);
-        ClassifyAddress(m_state, *this);
-    });
-    auto* sites = static_cast<QComboBox*>(m_controls[ctl::SiteSelector]);
-    connect(sites, qOverload<int>(&QComboBox::activated), this, [this] { ApplySiteSelection(m_state, *this); });
-    connect(static_cast<LinkLabel*>(m_controls[ctl::MakerLink]), &LinkLabel::clicked, this,
-            [this] { OpenAddress(Deciphered(stored::kMakerAddress)); });
-    connect(this, &QDialog::finished, qApp, &QCoreApplication::quit);
 }
 
 void CVantrelDlg::closeEvent(QCloseEvent* event) {

@@ -67,6 +67,10 @@ public:
     void OpenFolder(const QString& path) override;
     void ShowAlbum(int albumIndex) override;
     QList<int> SelectedAlbums() override;
+    void ResetAlbumGrid() override;
+    void RefreshAlbumGrid() override;
+    void SelectAllAlbums() override;
+    bool IsControlShown(int id) override;
     void StartDownload() override;
     void StartupDone() override;
     void EndProgram(int exitCode) override;
@@ -77,12 +81,21 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
     void CreateMenus();
     void ConnectControls();
     void SetupAlbumGrid();
+    void ShowAlbumNow(int albumIndex);
+    void RefillAlbumGrid();
+    void OnGetAlbums();
+    void OnSetPath();
+    void OnOpenPath();
+    void OnSortLink(int linkId);
+    void OnExportCsv();
     void LoadSettings();
     void ShowSplash();
     void OnMenuCommand(int commandId);

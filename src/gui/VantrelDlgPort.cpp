@@ -5,6 +5,7 @@
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
 #include "LinkLabel.h"
+#include "ProductTitle.h"
 #include "session/ControlIds.h"
 
 #include <QAbstractButton>
@@ -136,7 +137,7 @@ void CVantrelDlg::AddRecentEntry(int boxId, const QString& entry) {
 }
 
 MessageAnswer CVantrelDlg::MessageBox(const QString& text, const QString& caption, MessageButtons buttons) {
-    return CallOnUi<MessageAnswer>([this, text, caption, buttons] {
+    return CallOnUi<MessageAnswer>([this, text, caption = caption.isEmpty() ? kProductTitle : caption, buttons] {
         if (buttons == MessageButtons::YesNo) {
             return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                        ? MessageAnswer::Yes
@@ -156,26 +157,35 @@ void CVantrelDlg::OpenFolder(const QString& path) {
 }
 
 void CVantrelDlg::ShowAlbum(int albumIndex) {
-    RunOnUi([this, albumIndex] {
-        const ST_PERLISTRECORD album = m_state.Albums.at(albumIndex);
-        const int row = m_grid->rowCount();
-        m_grid->insertRow(row);
-        auto* number = new QTableWidgetItem(QString::asprintf("%04d", row));
-        number->setData(Qt::UserRole, albumIndex);
-        m_grid->setItem(row, 0, number);
-        m_grid->setItem(row, 1, new QTableWidgetItem(album.strName));
-    });
+    RunOnUi([this, albumIndex] { ShowAlbumNow(albumIndex); });
 }
 
 QList<int> CVantrelDlg::SelectedAlbums() {
-    return CallOnUi<QList<int>>([this] {
-        QList<int> albums;
-        for (int row = m_grid->FixedRows(); row < m_grid->rowCount(); ++row) {
-            QTableWidgetItem* item = m_grid->item(row, 0);
-            if (item && item->isSelected())
-                albums.append(item->data(Qt::UserRole).toInt());
-        }
-        return albums;
+    return CallOnUi<QList<int>>([this] { return m_grid->SelectedAlbums(); });
+}
+
+void CVantrelDlg::ResetAlbumGrid() {
+    RunOnUi([this] {
+        SetupAlbumGrid();
+        m_thumbImages.clear();
+    });
+}
+
+void CVantrelDlg::RefreshAlbumGrid() {
+    RunOnUi([this] {
+        m_grid->resizeRowsToContents();
+        m_grid->viewport()->update();
+    });
+}
+
+void CVantrelDlg::SelectAllAlbums() {
+    RunOnUi([this] { m_grid->SelectAllAlbums(); });
+}
+
+bool CVantrelDlg::IsControlShown(int id) {
+    return CallOnUi<bool>([this, id] {
+        QWidget* widget = m_controls.value(id);
+        return widget && !widget->isHidden();
     });
 }
 

@@ -65,7 +65,9 @@ TEST(Cipher, OddAndDamagedStoredTexts) {
 
 TEST(StoredTexts, AllDecipherToReadableChinese) {
     const QString* texts[] = {&stored::kStartupNoticeText, &stored::kSplashText, &stored::kAboutSecondLine,
-                              &stored::kUpdateMessage, &stored::kNoticeLineText};
+                              &stored::kUpdateMessage, &stored::kNoticeLineText,
+                              &stored::kEmptyAddressMessage, &stored::kNotWebAddressMessage,
+                              &stored::kNoAlbumMessage, &stored::kNoCompanyNameMessage};
     for (const QString* text : texts) {
         EXPECT_TRUE(IsStoredForm(*text));
         const QString plain = Deciphered(*text);

@@ -24,6 +24,10 @@ void RecordingPort::ShowControl(int id, bool shown) {
     else
         hidden.insert(id);
 }
+bool RecordingPort::IsControlShown(int id) {
+    Guard g(m_lock);
+    return !hidden.contains(id);
+}
 void RecordingPort::SetChecked(int id, bool on) {
     Guard g(m_lock);
     checked[id] = on;
@@ -82,4 +86,19 @@ void RecordingPort::StartupDone() {
 void RecordingPort::EndProgram(int code) {
     Guard g(m_lock);
     exitCode = code;
+}
+void RecordingPort::ResetAlbumGrid() {
+    Guard g(m_lock);
+    ++gridResets;
+    shownAlbums.clear();
+    checked[1012] = false;
+}
+void RecordingPort::RefreshAlbumGrid() {
+    Guard g(m_lock);
+    ++gridRefreshes;
+}
+void RecordingPort::SelectAllAlbums() {
+    Guard g(m_lock);
+    ++selectAllCount;
+    selected = shownAlbums;
 }

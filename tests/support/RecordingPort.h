@@ -20,6 +20,7 @@ public:
     QString ControlText(int id) override;
     void EnableControl(int id, bool enabled) override;
     void ShowControl(int id, bool shown) override;
+    bool IsControlShown(int id) override;
     void SetChecked(int id, bool checked) override;
     void SetComboItems(int id, const QStringList& items) override;
     void SelectComboItem(int id, int index) override;
@@ -31,6 +32,9 @@ public:
     void OpenFolder(const QString& path) override;
     void ShowAlbum(int albumIndex) override;
     QList<int> SelectedAlbums() override;
+    void ResetAlbumGrid() override;
+    void RefreshAlbumGrid() override;
+    void SelectAllAlbums() override;
     void StartDownload() override;
     void StartupDone() override;
     void EndProgram(int exitCode) override;
@@ -50,6 +54,9 @@ public:
     QStringList openedFolders;
     QList<int> shownAlbums;
     QList<int> selected;
+    int gridResets = 0;
+    int gridRefreshes = 0;
+    int selectAllCount = 0;
     int downloadsStarted = 0;
     int startupDoneCount = 0;
     int exitCode = -1;

@@ -18,16 +18,19 @@ QByteArray ScriptedServer::Request::header(const QByteArray& name) const {
     return QByteArray();
 }
 
-ScriptedServer::ScriptedServer() {
+ScriptedServer::ScriptedServer(int port) {
     m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
     int yes = 1;
     ::setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(m_listen, 128);
+    address.sin_port = htons(uint16_t(port));
+    if (::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(m_listen, 128) != 0) {
+        m_port = 0;
+        m_acceptThread = std::thread([] {});
+        return;
+    }
     socklen_t length = sizeof address;
     ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length);
     m_port = ntohs(address.sin_port);

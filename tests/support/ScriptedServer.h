@@ -35,7 +35,8 @@ public:
     };
     using Handler = std::function<Script(const Request&)>;
 
-    ScriptedServer();
+    // Port 0: any free one. port() is 0 when the port could not be had.
+    explicit ScriptedServer(int port = 0);
     ~ScriptedServer();
 
     int port() const { return m_port; }

@@ -18,6 +18,7 @@ public:
     virtual QString ControlText(int id) = 0;
     virtual void EnableControl(int id, bool enabled) = 0;
     virtual void ShowControl(int id, bool shown) = 0;
+    virtual bool IsControlShown(int id) = 0;
     virtual void SetChecked(int id, bool checked) = 0;
 
     // Combo boxes 1002 and 1035: their items and selection (-1 for none).
@@ -38,6 +39,11 @@ public:
     // whose rows or cells are selected, in grid order.
     virtual void ShowAlbum(int albumIndex) = 0;
     virtual QList<int> SelectedAlbums() = 0;
+    // Empties the grid and builds it for the current view (unticking 1012); the thumbnails go too.
+    virtual void ResetAlbumGrid() = 0;
+    // Sizes the rows to their content and repaints.
+    virtual void RefreshAlbumGrid() = 0;
+    virtual void SelectAllAlbums() = 0;
 
     // Presses the Download button.
     virtual void StartDownload() = 0;

@@ -26,4 +26,9 @@ extern const QString kMakerAddress;
 extern const QString kConsultationAddress;
 extern const QString kInstructionsAddress;
 extern const QString kFileProcessingAddress;
+// The list-fetch messages: no address, not a web address, no album found, no company name.
+extern const QString kEmptyAddressMessage;
+extern const QString kNotWebAddressMessage;
+extern const QString kNoAlbumMessage;
+extern const QString kNoCompanyNameMessage;
 } // namespace stored

@@ -1,0 +1,96 @@
+// The main window's buttons, links, check boxes and dropped folders.
+#include "CComboBox2.h"
+#include "CMyGridCtrl.h"
+#include "CVantrelDlg.h"
+#include "LinkLabel.h"
+#include "commands/GetAlbums.h"
+#include "commands/SavePath.h"
+#include "commands/SiteSelection.h"
+#include "commands/StartupThread.h"
+#include "session/ControlIds.h"
+#include "sites/NoticeComponent.h"
+#include "text/StoredTexts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QPushButton>
+
+#include <thread>
+
+namespace {
+template <typename Widget> Widget* As(QWidget* widget) {
+    return static_cast<Widget*>(widget);
+}
+} // namespace
+
+void CVantrelDlg::ConnectControls() {
+    connect(m_addressBox, &CComboBox2::editChanged, this, [this] { ClassifyAddress(m_state, *this); });
+    connect(m_addressBox, &CComboBox2::historyPicked, this, [this](const QString& text) {
+        m_addressBox->setEditText(text);
+        ClassifyAddress(m_state, *this);
+    });
+    connect(As<QComboBox>(m_controls[ctl::SiteSelector]), qOverload<int>(&QComboBox::activated), this,
+            [this] { ApplySiteSelection(m_state, *this); });
+    connect(As<QPushButton>(m_controls[ctl::GetAlbumsButton]), &QPushButton::clicked, this, &CVantrelDlg::OnGetAlbums);
+    connect(As<QPushButton>(m_controls[ctl::SetPathButton]), &QPushButton::clicked, this, &CVantrelDlg::OnSetPath);
+    connect(As<QPushButton>(m_controls[ctl::OpenPathButton]), &QPushButton::clicked, this, &CVantrelDlg::OnOpenPath);
+    connect(As<QCheckBox>(m_controls[ctl::SelectAllBox]), &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked)
+            m_grid->SelectAllAlbums();
+        else
+            m_grid->clearSelection();
+    });
+    connect(As<LinkLabel>(m_controls[ctl::GoodReviewLink]), &LinkLabel::clicked, this,
+            [this] { OnSortLink(ctl::GoodReviewLink); });
+    connect(As<LinkLabel>(m_controls[ctl::DiscoveryOrderLink]), &LinkLabel::clicked, this,
+            [this] { OnSortLink(ctl::DiscoveryOrderLink); });
+    connect(As<LinkLabel>(m_controls[ctl::ExportLink]), &LinkLabel::clicked, this, &CVantrelDlg::OnExportCsv);
+    connect(As<LinkLabel>(m_controls[ctl::UpdateLink]), &LinkLabel::clicked, this,
+            [this] { OpenAddress(m_options.notices().updateAddress); });
+    connect(As<LinkLabel>(m_controls[ctl::MakerLink]), &LinkLabel::clicked, this,
+            [this] { OpenAddress(Deciphered(stored::kMakerAddress)); });
+    connect(this, &QDialog::finished, qApp, &QCoreApplication::quit);
+}
+
+void CVantrelDlg::OnGetAlbums() {
+    PressGetAlbums(m_state, *this, [this] {
+        try {
+            std::thread([this] { FetchAlbumList(m_state, *this); }).detach();
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    });
+}
+
+void CVantrelDlg::OnSetPath() {
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("请选择文件保存目录："),
+                                                             m_savePathBox->currentText());
+    if (folder.isEmpty())
+        return;
+    UseSavePath(m_state, *this, folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+void CVantrelDlg::OnOpenPath() {
+    const QString path = m_savePathBox->currentText();
+    if (!path.isEmpty())
+        OpenFolder(path);
+}
+
+void CVantrelDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CVantrelDlg::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    UseSavePath(m_state, *this, DroppedSavePath(urls.first().toLocalFile()));
+    event->acceptProposedAction();
+}

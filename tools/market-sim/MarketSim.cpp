@@ -1,0 +1,191 @@
+#include "MarketSim.h"
+
+#include "Pages.h"
+
+#include "ScriptedServer.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <zlib.h>
+
+namespace sim {
+
+namespace {
+
+// The value of the last "key=" in the query: the program appends its own paging keys behind the
+// page's.
+QString LastValue(const QString& query, const QString& key) {
+    QString value;
+    for (const QString& pair : query.split(u'&')) {
+        if (pair.startsWith(key + u'='))
+            value = pair.mid(key.size() + 1);
+    }
+    return value;
+}
+
+int PageNumber(const QString& query) {
+    return std::max(1, LastValue(query, QStringLiteral("pageNum")).toInt());
+}
+
+QString SearchWords(const QString& query) {
+    const QByteArray raw = QByteArray::fromPercentEncoding(LastValue(query, QStringLiteral("q")).replace(u'+', u' ').toLatin1());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(raw);
+    if (!utf8.hasError())
+        return text;
+    return QStringDecoder("GBK").decode(raw);
+}
+
+QByteArray Encoded(const QString& html, const QString& charset) {
+    if (charset.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
+        return html.toUtf8();
+    QStringEncoder gbk("GBK");
+    return gbk.encode(html);
+}
+
+Answer Page(const Shop* shop, const QString& html) {
+    Answer answer;
+    const QString charset = shop ? shop->charset : QStringLiteral("GBK");
+    answer.contentType = "text/html; charset=" + charset.toLatin1();
+    answer.body = Encoded(html, charset);
+    answer.gzip = shop && shop->gzip;
+    return answer;
+}
+
+Answer NotFound() {
+    Answer answer;
+    answer.status = 404;
+    answer.body = "<html><body>404 Not Found</body></html>";
+    return answer;
+}
+
+const Shop* ShopByHost(const Catalogue& catalogue, const QString& host) {
+    for (const Shop& shop : catalogue.shops) {
+        if (shop.host.compare(host, Qt::CaseInsensitive) == 0)
+            return &shop;
+    }
+    return nullptr;
+}
+
+bool FindItem(const Catalogue& catalogue, const QString& kind, const QString& id, const Shop** shop, const Item** item) {
+    for (const Shop& s : catalogue.shops) {
+        if (s.kind != kind && !(kind == QLatin1String("taobao") && s.kind == QLatin1String("tmall")))
+            continue;
+        for (const Item& i : s.items) {
+            if (i.id == id) {
+                *shop = &s;
+                *item = &i;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QByteArray Gzip(const QByteArray& data) {
+    z_stream stream{};
+    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 31, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(int(deflateBound(&stream, uLong(data.size()))) + 32, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
+    out.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
+}
+
+} // namespace
+
+Answer Route(const Catalogue& catalogue, const QString& host, const QString& path, const QString& query) {
+    const QString lowerHost = host.toLower();
+    if (lowerHost == QLatin1String("www.taobao.com"))
+        return Page(nullptr, HomePage());
+    if (lowerHost == QLatin1String("s.taobao.com") && path.startsWith(QLatin1String("/search"))) {
+        const QStringList words = SearchWords(query).split(u' ', Qt::SkipEmptyParts);
+        QList<Item> found;
+        for (const Shop& shop : catalogue.shops) {
+            if (shop.kind == QLatin1String("1688"))
+                continue;
+            for (const Item& item : shop.items) {
+                bool all = !words.isEmpty();
+                for (const QString& word : words)
+                    all = all && item.name.contains(word, Qt::CaseInsensitive);
+                if (all)
+                    found.append(item);
+            }
+        }
+        return Page(nullptr, SearchPage(found, words.join(u' '), PageNumber(query), 8));
+    }
+    const Shop* shop = nullptr;
+    const Item* item = nullptr;
+    if ((lowerHost == QLatin1String("item.taobao.com") || lowerHost == QLatin1String("detail.tmall.com")) &&
+        path == QLatin1String("/item.htm")) {
+        const QString kind = lowerHost.startsWith(QLatin1String("item")) ? QStringLiteral("taobao") : QStringLiteral("tmall");
+        if (!FindItem(catalogue, kind, LastValue(query, QStringLiteral("id")), &shop, &item))
+            return NotFound();
+        return Page(shop, ItemPage(*shop, *item));
+    }
+    if (lowerHost == QLatin1String("detail.1688.com") && path.startsWith(QLatin1String("/offer/"))) {
+        QString id = path.mid(7);
+        id.chop(id.endsWith(QLatin1String(".html")) ? 5 : 0);
+        if (!FindItem(catalogue, QStringLiteral("1688"), id, &shop, &item))
+            return NotFound();
+        return Page(shop, OfferPage(*shop, *item));
+    }
+    shop = ShopByHost(catalogue, lowerHost);
+    if (!shop)
+        return NotFound();
+    if (shop->kind == QLatin1String("1688")) {
+        if (path.startsWith(QLatin1String("/page/offerlist")))
+            return Page(shop, OfferListPage(*shop, PageNumber(query)));
+        return Page(shop, QStringLiteral("<html><body>%1</body></html>").arg(shop->company));
+    }
+    const bool listing = (path == QLatin1String("/") && query.contains(QLatin1String("search=y"))) ||
+                         path.startsWith(QLatin1String("/search")) || path.startsWith(QLatin1String("/category-"));
+    if (listing)
+        return Page(shop, ShopListPage(*shop, PageNumber(query)));
+    return Page(shop, QStringLiteral("<html><head><title>%1</title></head><body>%1</body></html>").arg(shop->nick));
+}
+
+MarketSim::MarketSim(Catalogue catalogue) : m_catalogue(std::move(catalogue)) {}
+
+MarketSim::~MarketSim() {
+    Stop();
+}
+
+bool MarketSim::Start(int port) {
+    m_server = std::make_unique<ScriptedServer>(port);
+    if (m_server->port() <= 0) {
+        m_server.reset();
+        return false;
+    }
+    m_port = m_server->port();
+    m_server->on("*", [this](const ScriptedServer::Request& request) {
+        ++m_requests;
+        // Through a proxy the target is the whole address; else the Host header names the site.
+        QUrl url(QString::fromLatin1(request.target));
+        QString host = url.host();
+        if (host.isEmpty()) {
+            host = QString::fromLatin1(request.header("Host")).section(u':', 0, 0);
+            url = QUrl(QStringLiteral("http://x") + QString::fromLatin1(request.target));
+        }
+        const Answer answer = Route(m_catalogue, host, url.path(QUrl::FullyEncoded), url.query(QUrl::FullyEncoded));
+        const bool gzip = answer.gzip && request.header("Accept-Encoding").contains("gzip");
+        QByteArray headers = "Content-Type: " + answer.contentType + "\r\n";
+        if (gzip)
+            headers += "Content-Encoding: gzip\r\n";
+        return ScriptedServer::Reply(answer.status, gzip ? Gzip(answer.body) : answer.body, headers);
+    });
+    return true;
+}
+
+void MarketSim::Stop() {
+    m_server.reset();
+}
+
+} // namespace sim
