@@ -40,6 +40,27 @@ CVantrelDlg::CVantrelDlg(Options options) : QDialog(nullptr), m_options(std::mov
 
 CVantrelDlg::~CVantrelDlg() {
     JoinStartupThread();
+    WaitForThreads();
+}
+
+void CVantrelDlg::WaitForThreads() {
+    while (m_engineThreads.load() > 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents(); // their last queued calls
+}
+
+bool CVantrelDlg::StartEngineThread(std::function<void()> body) {
+    ++m_engineThreads;
+    try {
+        std::thread([this, body = std::move(body)] {
+            body();
+            --m_engineThreads;
+        }).detach();
+        return true;
+    } catch (const std::system_error&) {
+        --m_engineThreads;
+        return false;
+    }
 }
 
 void CVantrelDlg::JoinStartupThread() {

@@ -48,8 +48,13 @@ public:
     QMenuBar* MenuBar() const { return m_menuBar; }
     QMenu* SystemMenu() const { return m_systemMenu; }
     CSplashScreenEx* Splash() const { return m_splash; }
+    // Writes every row of the grid from the second on as CSV lines.
+    bool WriteGridCsv(const QString& fileName);
     // Waits for the start-up thread (tests).
     void JoinStartupThread();
+    // Waits, answering the threads' calls, until no list fetch or other engine thread runs (tests
+    // and destruction; the program itself ends without waiting).
+    void WaitForThreads();
 
     // WindowPort
     void SetControlText(int id, const QString& text) override;
@@ -104,6 +109,8 @@ private:
     void OnStartupDone();
 
     template <typename F> void RunOnUi(F&& call);
+    // Starts an engine thread that the window counts while it runs; false when it cannot start.
+    bool StartEngineThread(std::function<void()> body);
     template <typename R, typename F> R CallOnUi(F&& call);
 
     Options m_options;
@@ -118,4 +125,5 @@ private:
     QList<QPixmap> m_thumbImages;
     std::thread m_startupThread;
     std::atomic<bool> m_startupThreadDone{false};
+    std::atomic<int> m_engineThreads{0};
 };

@@ -58,14 +58,7 @@ void CVantrelDlg::ConnectControls() {
 }
 
 void CVantrelDlg::OnGetAlbums() {
-    PressGetAlbums(m_state, *this, [this] {
-        try {
-            std::thread([this] { FetchAlbumList(m_state, *this); }).detach();
-            return true;
-        } catch (const std::system_error&) {
-            return false;
-        }
-    });
+    PressGetAlbums(m_state, *this, [this] { return StartEngineThread([this] { FetchAlbumList(m_state, *this); }); });
 }
 
 void CVantrelDlg::OnSetPath() {

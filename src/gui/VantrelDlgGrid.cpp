@@ -6,7 +6,7 @@
 #include "albums/AlbumRows.h"
 #include "session/ControlIds.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QFileDialog>
 
 void CVantrelDlg::SetupAlbumGrid() {
@@ -116,9 +116,13 @@ void CVantrelDlg::OnExportCsv() {
         return;
     if (!fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".csv");
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return; // as designed: no message
+    WriteGridCsv(fileName); // a file that cannot be made gets no message
+}
+
+bool CVantrelDlg::WriteGridCsv(const QString& fileName) {
+    QByteArray bytes;
     for (const QStringList& cells : m_grid->RowTexts(1))
-        file.write(CsvLine(cells));
+        bytes += CsvLine(cells);
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
