@@ -60,6 +60,9 @@ private slots:
         QCOMPARE(m_window->ControlText(ctl::GetAlbumsButton), QStringLiteral("获取相册"));
         QVERIFY(m_window->Control(ctl::DownloadButton)->isEnabled());
         QVERIFY(m_window->Control(ctl::StartupNotice)->isHidden());
+        // For looking at it: VANTREL_SCREENSHOTS=DIR keeps a picture of the filled window.
+        if (const QByteArray dir = qgetenv("VANTREL_SCREENSHOTS"); !dir.isEmpty())
+            m_window->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/album-grid.png"));
     }
 
     void plainClicksTick() {
