@@ -97,6 +97,7 @@ private:
     void ShowAlbumNow(int albumIndex);
     void RefillAlbumGrid();
     void OnGetAlbums();
+    void OnDownload();
     void OnSetPath();
     void OnOpenPath();
     void OnSortLink(int linkId);

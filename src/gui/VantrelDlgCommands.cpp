@@ -3,6 +3,7 @@
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
 #include "LinkLabel.h"
+#include "commands/Download.h"
 #include "commands/GetAlbums.h"
 #include "commands/SavePath.h"
 #include "commands/SiteSelection.h"
@@ -37,6 +38,7 @@ void CVantrelDlg::ConnectControls() {
     connect(As<QComboBox>(m_controls[ctl::SiteSelector]), qOverload<int>(&QComboBox::activated), this,
             [this] { ApplySiteSelection(m_state, *this); });
     connect(As<QPushButton>(m_controls[ctl::GetAlbumsButton]), &QPushButton::clicked, this, &CVantrelDlg::OnGetAlbums);
+    connect(As<QPushButton>(m_controls[ctl::DownloadButton]), &QPushButton::clicked, this, &CVantrelDlg::OnDownload);
     connect(As<QPushButton>(m_controls[ctl::SetPathButton]), &QPushButton::clicked, this, &CVantrelDlg::OnSetPath);
     connect(As<QPushButton>(m_controls[ctl::OpenPathButton]), &QPushButton::clicked, this, &CVantrelDlg::OnOpenPath);
     connect(As<QCheckBox>(m_controls[ctl::SelectAllBox]), &QCheckBox::clicked, this, [this](bool ticked) {
@@ -61,6 +63,10 @@ void CVantrelDlg::OnGetAlbums() {
     PressGetAlbums(m_state, *this, [this] { return StartEngineThread([this] { FetchAlbumList(m_state, *this); }); });
 }
 
+void CVantrelDlg::OnDownload() {
+    PressDownload(m_state, *this, [this] { return StartEngineThread([this] { RunDownloadPass(m_state, *this); }); });
+}
+
 void CVantrelDlg::OnSetPath() {
     const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("请选择文件保存目录："),
                                                              m_savePathBox->currentText());
@@ -70,7 +76,8 @@ void CVantrelDlg::OnSetPath() {
 }
 
 void CVantrelDlg::OnOpenPath() {
-    const QString path = m_savePathBox->currentText();
+    // While pictures download, the album's own folder.
+    const QString path = m_state.WorkersRunning ? m_state.JobFolder.Get() : m_savePathBox->currentText();
     if (!path.isEmpty())
         OpenFolder(path);
 }

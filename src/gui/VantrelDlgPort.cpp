@@ -190,7 +190,7 @@ bool CVantrelDlg::IsControlShown(int id) {
 }
 
 void CVantrelDlg::StartDownload() {
-    // The download pass is not part of this window yet: nothing to start.
+    RunOnUi([this] { OnDownload(); }); // as if the button were pressed
 }
 
 void CVantrelDlg::StartupDone() {

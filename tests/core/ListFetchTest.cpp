@@ -2,7 +2,7 @@
 #include "RecordingPort.h"
 #include "TestDir.h"
 #include "commands/GetAlbums.h"
-#include "commands/WindowStates.h"
+#include "session/WindowStates.h"
 #include "market/ChangeSource.h"
 #include "session/ControlIds.h"
 #include "session/VantrelState.h"

@@ -29,6 +29,18 @@ Shop ReadShop(const QJsonObject& o) {
         item.name = i.value("name").toString();
         item.sales = i.value("sales").toString();
         item.pictures = i.value("pictures").toInt(item.pictures);
+        item.price = i.value("price").toString(item.price);
+        item.priceForm = i.value("priceForm").toInt(item.priceForm);
+        item.strip = i.value("strip").toString(item.strip);
+        item.descriptionPictures = i.value("descriptionPictures").toInt(item.descriptionPictures);
+        item.packageDeal = i.value("packageDeal").toBool(item.packageDeal);
+        item.noDescriptionHost = i.value("noDescriptionHost").toBool(item.noDescriptionHost);
+        item.format = i.value("format").toString(item.format);
+        item.wrongExtension = i.value("wrongExtension").toBool(item.wrongExtension);
+        item.pictureKB = i.value("pictureKB").toInt(item.pictureKB);
+        item.noLength = i.value("noLength").toBool(item.noLength);
+        item.slowMs = i.value("slowMs").toInt(item.slowMs);
+        item.failOnce = i.value("failOnce").toBool(item.failOnce);
         shop.items.append(item);
     }
     return shop;
@@ -72,8 +84,19 @@ Catalogue DemoCatalogue() {
     taobao.pageSize = 8;
     taobao.gzip = true;
     for (int i = 1; i <= 20; ++i)
-        taobao.items.append({QString::number(500000 + i), QStringLiteral("2015夏季新款 %1 &amp; 配饰 %2号").arg(goods[i % 10]).arg(i),
-                             QStringLiteral("%1人付款").arg(i * 37), 4 + i % 3});
+    {
+        Item item;
+        item.id = QString::number(500000 + i);
+        item.name = QStringLiteral("2015夏季新款 %1 &amp; 配饰 %2号").arg(goods[i % 10]).arg(i);
+        item.sales = QStringLiteral("%1人付款").arg(i * 37);
+        item.pictures = 4 + i % 3;
+        item.price = QStringLiteral("%1.90").arg(59 + i);
+        item.priceForm = 1 + i % 4;
+        item.strip = i % 3 == 0 ? QStringLiteral("lazyload") : i % 3 == 1 ? QStringLiteral("src") : QStringLiteral("image");
+        item.format = i % 5 == 0 ? QStringLiteral("png") : QStringLiteral("jpg");
+        item.wrongExtension = i % 5 == 0;
+        taobao.items.append(item);
+    }
     catalogue.shops.append(taobao);
 
     Shop tmall;
@@ -85,8 +108,15 @@ Catalogue DemoCatalogue() {
     tmall.lastPage = "disabled";
     tmall.pageSize = 6;
     for (int i = 1; i <= 9; ++i)
-        tmall.items.append({QString::number(600000 + i), QStringLiteral("天猫正品 %1 第%2款").arg(goods[(i * 3) % 10]).arg(i),
-                            QStringLiteral("%1").arg(i * 101), 5});
+    {
+        Item item;
+        item.id = QString::number(600000 + i);
+        item.name = QStringLiteral("天猫正品 %1 第%2款").arg(goods[(i * 3) % 10]).arg(i);
+        item.sales = QString::number(i * 101);
+        item.format = i % 2 ? QStringLiteral("jpg") : QStringLiteral("gif");
+        item.packageDeal = i == 3;
+        tmall.items.append(item);
+    }
     catalogue.shops.append(tmall);
 
     Shop offers;
@@ -95,7 +125,13 @@ Catalogue DemoCatalogue() {
     offers.company = "义乌市万特尔服饰有限公司";
     offers.pageSize = 5;
     for (int i = 1; i <= 7; ++i)
-        offers.items.append({QString::number(700000 + i), QStringLiteral("厂家直销 %1 批发 %2").arg(goods[i % 10]).arg(i), QString(), 4});
+    {
+        Item item;
+        item.id = QString::number(700000 + i);
+        item.name = QStringLiteral("厂家直销 %1 批发 %2").arg(goods[i % 10]).arg(i);
+        item.pictures = 4;
+        offers.items.append(item);
+    }
     catalogue.shops.append(offers);
     return catalogue;
 }

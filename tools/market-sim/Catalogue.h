@@ -6,7 +6,11 @@
 //       "nick": "店铺名", "company": "公司名 (1688)", "crumbs": "首页/全部宝贝",
 //       "pageSize": 8, "layout": "dl" | "div", "lastPage": "nomore" | "disabled" | "none",
 //       "gzip": true, "charset": "GBK" | "UTF-8",
-//       "items": [ { "id": "1001", "name": "宝贝名", "sales": "123人付款", "pictures": 5 } ] }
+//       "items": [ { "id": "1001", "name": "宝贝名", "sales": "123人付款", "pictures": 5,
+//                    "price": "12.50", "priceForm": 1-4, "strip": "src" | "lazyload" | "image",
+//                    "descriptionPictures": 2, "packageDeal": false, "noDescriptionHost": false,
+//                    "format": "jpg" | "png" | "gif", "wrongExtension": false, "pictureKB": 20,
+//                    "noLength": false, "slowMs": 0, "failOnce": false } ] }
 //   ]
 // }
 // Names and texts are HTML as the pages carry them (entities stay entities).
@@ -26,6 +30,18 @@ struct Item {
     QString name;
     QString sales;
     int pictures = 5;
+    QString price = QStringLiteral("12.50");
+    int priceForm = 1;                         // which of the four price marks the page carries
+    QString strip = QStringLiteral("src");     // how the thumbnail strip names its pictures
+    int descriptionPictures = 2;
+    bool packageDeal = false;                  // the page only points to the package-deal page
+    bool noDescriptionHost = false;            // a page of an unknown layout
+    QString format = QStringLiteral("jpg");    // jpg, png or gif bytes
+    bool wrongExtension = false;               // served under ".jpg" whatever the bytes are
+    int pictureKB = 20;
+    bool noLength = false;                     // pictures sent without Content-Length
+    int slowMs = 0;                            // pause between the pieces of a picture
+    bool failOnce = false;                     // the first request of each picture is reset
 };
 
 struct Shop {

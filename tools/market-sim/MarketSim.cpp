@@ -4,6 +4,9 @@
 
 #include "ScriptedServer.h"
 
+#include <QBuffer>
+#include <QColor>
+#include <QImage>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QUrl>
@@ -99,7 +102,55 @@ QByteArray Gzip(const QByteArray& data) {
     return out;
 }
 
+Answer Picture(const Item& item, int n, bool description) {
+    Answer answer;
+    answer.contentType = item.format == QLatin1String("png")   ? "image/png"
+                         : item.format == QLatin1String("gif") ? "image/gif"
+                                                               : "image/jpeg";
+    answer.body = PictureBytes(item.format, item.pictureKB * 1024 + n * 37, item.id.toInt() * 31 + n + (description ? 1000 : 0));
+    answer.noLength = item.noLength;
+    answer.slowMs = item.slowMs;
+    answer.failOnce = item.failOnce;
+    return answer;
+}
+
+// "/imgextra/i1/ID/3.jpg" or "/img/ibank/ID/d2.png": the item id, the number, a description picture?
+bool ParsePicturePath(const QString& path, QString* id, int* n, bool* description) {
+    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return false;
+    *id = parts[parts.size() - 2];
+    QString file = parts.last().section(u'.', 0, 0);
+    *description = file.startsWith(u'd');
+    if (*description)
+        file.remove(0, 1);
+    bool ok = false;
+    *n = file.toInt(&ok);
+    return ok && *n >= 1;
+}
+
+bool FindAnyItem(const Catalogue& catalogue, const QString& id, const Shop** shop, const Item** item) {
+    return FindItem(catalogue, QStringLiteral("taobao"), id, shop, item) || FindItem(catalogue, QStringLiteral("1688"), id, shop, item);
+}
+
 } // namespace
+
+QByteArray PictureBytes(const QString& format, int size, int seed) {
+    QByteArray bytes;
+    if (format == QLatin1String("gif")) {
+        bytes = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+    } else {
+        QImage image(48, 40, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(seed % 360, 160, 220));
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format == QLatin1String("png") ? "PNG" : "JPG");
+    }
+    // Behind the image's end decoders read nothing more: the padding gives the size asked for.
+    for (int i = 0; bytes.size() < size; ++i)
+        bytes.append(char('a' + (seed + i) % 26));
+    return bytes;
+}
 
 Answer Route(const Catalogue& catalogue, const QString& host, const QString& path, const QString& query) {
     const QString lowerHost = host.toLower();
@@ -136,6 +187,28 @@ Answer Route(const Catalogue& catalogue, const QString& host, const QString& pat
         if (!FindItem(catalogue, QStringLiteral("1688"), id, &shop, &item))
             return NotFound();
         return Page(shop, OfferPage(*shop, *item));
+    }
+    if (lowerHost == QLatin1String("meal.taobao.com") && path == QLatin1String("/item.htm")) {
+        if (!FindItem(catalogue, QStringLiteral("taobao"), LastValue(query, QStringLiteral("id")), &shop, &item))
+            return NotFound();
+        return Page(shop, ItemPage(*shop, *item, true));
+    }
+    if (lowerHost == QLatin1String("dsc.taobaocdn.com") || lowerHost == QLatin1String("desc.1688.com")) {
+        const bool offer = lowerHost.startsWith(QLatin1String("desc"));
+        QString id = offer ? path.mid(1).section(u'.', 0, 0) : path.section(u'/', -2, -2);
+        if (!FindAnyItem(catalogue, id, &shop, &item))
+            return NotFound();
+        return Page(shop, DescriptionPage(*item, offer));
+    }
+    if (lowerHost.endsWith(QLatin1String("alicdn.com"))) {
+        QString id;
+        int n = 0;
+        bool description = false;
+        if (!ParsePicturePath(path, &id, &n, &description) || !FindAnyItem(catalogue, id, &shop, &item))
+            return NotFound();
+        if (n > (description ? item->descriptionPictures : item->pictures))
+            return NotFound();
+        return Picture(*item, n, description);
     }
     shop = ShopByHost(catalogue, lowerHost);
     if (!shop)
@@ -179,7 +252,32 @@ bool MarketSim::Start(int port) {
         QByteArray headers = "Content-Type: " + answer.contentType + "\r\n";
         if (gzip)
             headers += "Content-Encoding: gzip\r\n";
-        return ScriptedServer::Reply(answer.status, gzip ? Gzip(answer.body) : answer.body, headers);
+        if (answer.failOnce) {
+            const std::lock_guard<std::mutex> lock(m_failedLock);
+            if (!m_failedOnce.contains(url.toString())) {
+                m_failedOnce.insert(url.toString());
+                return ScriptedServer::Script{ScriptedServer::Reset()};
+            }
+        }
+        const QByteArray body = gzip ? Gzip(answer.body) : answer.body;
+        if (!answer.noLength && answer.slowMs == 0)
+            return ScriptedServer::Reply(answer.status, body, headers);
+        // Slow pictures come in pieces; pictures without a length end with the connection.
+        ScriptedServer::Script script;
+        const QByteArray head = "HTTP/1.1 200 OK\r\n" + headers +
+                                (answer.noLength ? QByteArray("Connection: close\r\n")
+                                                 : "Content-Length: " + QByteArray::number(body.size()) + "\r\n") +
+                                "\r\n";
+        script.push_back(ScriptedServer::Send(head));
+        constexpr int kPiece = 16 * 1024;
+        for (qsizetype at = 0; at < body.size(); at += kPiece) {
+            if (answer.slowMs > 0 && at > 0)
+                script.push_back(ScriptedServer::Sleep(answer.slowMs));
+            script.push_back(ScriptedServer::Send(body.mid(at, kPiece)));
+        }
+        if (answer.noLength)
+            script.push_back(ScriptedServer::Close());
+        return script;
     });
     return true;
 }

@@ -5,7 +5,10 @@
 #include "Catalogue.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
+
+#include <mutex>
 
 #include <atomic>
 #include <memory>
@@ -20,7 +23,13 @@ struct Answer {
     QByteArray contentType = "text/html";
     QByteArray body;
     bool gzip = false;
+    bool noLength = false;  // no Content-Length: the body ends with the connection
+    int slowMs = 0;         // pause between pieces of the body
+    bool failOnce = false;  // the first request of this address is reset
 };
+
+// Real picture bytes of the format ("jpg", "png", "gif"), padded behind the image's end to the size.
+QByteArray PictureBytes(const QString& format, int size, int seed);
 
 // The answer for one request: host, path and query as sent.
 Answer Route(const Catalogue& catalogue, const QString& host, const QString& path, const QString& query);
@@ -42,6 +51,8 @@ private:
     std::unique_ptr<ScriptedServer> m_server;
     int m_port = 0;
     std::atomic<int> m_requests{0};
+    std::mutex m_failedLock;
+    QSet<QString> m_failedOnce;
 };
 
 } // namespace sim

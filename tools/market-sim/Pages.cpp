@@ -100,13 +100,76 @@ QString SearchPage(const QList<Item>& found, const QString& words, int page, int
     return html + QStringLiteral("</body></html>\n");
 }
 
-QString ItemPage(const Shop& shop, const Item& item) {
-    QString html = Head(item.name + QStringLiteral("-") + (shop.kind == QLatin1String("tmall") ? QStringLiteral("tmall.com天猫")
-                                                                                               : QStringLiteral("淘宝网")),
+QString PictureExtension(const Item& item) {
+    return item.wrongExtension ? QStringLiteral(".jpg") : QStringLiteral(".") + item.format;
+}
+
+QString PictureAddress(const Item& item, int n, bool description, bool offer) {
+    const QString file = QStringLiteral("%1%2%3").arg(description ? QStringLiteral("d") : QString()).arg(n).arg(PictureExtension(item));
+    if (offer)
+        return QStringLiteral("http://cbu01.alicdn.com/img/ibank/%1/%2").arg(item.id, file);
+    return QStringLiteral("//img.alicdn.com/imgextra/i1/%1/%2").arg(item.id, file);
+}
+
+namespace {
+
+QString PriceMark(const Item& item) {
+    switch (item.priceForm) {
+    case 2:
+        return QStringLiteral("<script>var g_item={price:%1,quantity:9};</script>\n").arg(item.price);
+    case 3:
+        return QStringLiteral("<script>var g_item={\"defaultItemPrice\":\"%1\"};</script>\n").arg(item.price);
+    case 4:
+        return QStringLiteral("<div class=\"tb-price\"><em class=\"tb-rmb\">¥</em><em class=\"tb-rmb-num\">%1</em></div>\n").arg(item.price);
+    default:
+        return QStringLiteral("<script>var g_item={'defaultItemPrice':'%1'};</script>\n").arg(item.price);
+    }
+}
+
+QString ThumbStrip(const Item& item) {
+    QString html = QStringLiteral("<ul id=\"J_UlThumb\" class=\"tb-thumb\">\n");
+    for (int n = 1; n <= item.pictures; ++n) {
+        const QString small = PictureAddress(item, n, false, false) + QStringLiteral("_60x60.jpg");
+        if (item.strip == QLatin1String("lazyload"))
+            html += QStringLiteral("<li><a href=\"#\"><img src=\"//assets.alicdn.com/s.gif\" lazyload=\"%1\"></a></li>\n").arg(small);
+        else if (item.strip == QLatin1String("image"))
+            html += QStringLiteral("<li><a href=\"#\" style=\"background-image:url(%1)\"></a></li>\n").arg(small);
+        else
+            html += QStringLiteral("<li><a href=\"#\"><img src=\"%1\"></a></li>\n").arg(small);
+    }
+    return html + QStringLiteral("</ul>\n");
+}
+
+} // namespace
+
+QString ItemPage(const Shop& shop, const Item& item, bool packageDealPage) {
+    const bool tmall = shop.kind == QLatin1String("tmall");
+    QString html = Head(item.name + QStringLiteral("-") + (tmall ? QStringLiteral("tmall.com天猫") : QStringLiteral("淘宝网")),
                         shop.charset);
-    html += NickScript(shop) + QStringLiteral("</head><body>\n");
-    html += QStringLiteral("<div class=\"tb-detail-hd\"><h1>%1</h1></div>\n").arg(item.name);
-    return html + QStringLiteral("</body></html>\n");
+    html += NickScript(shop);
+    if (item.packageDeal && !packageDealPage) {
+        html += QStringLiteral("<script>var mealUrl='//meal.taobao.com/item.htm';</script>\n</head><body>套餐</body></html>\n");
+        return html;
+    }
+    html += PriceMark(item);
+    if (!item.noDescriptionHost)
+        html += QStringLiteral("<script>TB.loadScript('//dsc.taobaocdn.com/i1/%1/desc.js');</script>\n").arg(item.id);
+    html += QStringLiteral("</head><body>\n<div class=\"tb-detail-hd\"><h1>%1</h1></div>\n").arg(item.name);
+    html += ThumbStrip(item);
+    return html + QStringLiteral("<div id=\"description\"></div></body></html>\n");
+}
+
+QString DescriptionPage(const Item& item, bool offer) {
+    QString pictures;
+    for (int n = 1; n <= item.descriptionPictures; ++n) {
+        QString address = PictureAddress(item, n, true, offer);
+        if (!offer)
+            address.prepend(QStringLiteral("http:"));
+        pictures += QStringLiteral("<p><img align=\"absmiddle\" src=\"%1\"></p>").arg(address);
+    }
+    if (offer)
+        return QStringLiteral("<div class=\"desc\">%1</div>\n").arg(pictures);
+    return QStringLiteral("var desc='%1';\n").arg(pictures);
 }
 
 QString OfferListPage(const Shop& shop, int page) {
@@ -129,6 +192,13 @@ QString OfferPage(const Shop& shop, const Item& item) {
     html += QStringLiteral("<div class=\"company\"><a class=\"name_compname\">%1</a></div>\n").arg(shop.company);
     html += QStringLiteral("<div class=\"box-img\"><a href=\"#\" title=\"点击查看大图：%1\"><img src=\"%2\"></a></div>\n")
                 .arg(item.name, QStringLiteral("https://cbu01.alicdn.com/img/ibank/%1.400x400.jpg").arg(item.id));
+    html += QStringLiteral("<script>var iDetailData={\"sku\":{},\"images\":[");
+    for (int n = 1; n <= item.pictures; ++n)
+        html += QStringLiteral("%1{\"preview\":\"%2\",\"original\":\"%2\"}").arg(n > 1 ? QStringLiteral(",") : QString(),
+                                                                                   PictureAddress(item, n, false, true));
+    html += QStringLiteral("]};</script>\n");
+    if (!item.noDescriptionHost)
+        html += QStringLiteral("<div id=\"desc-lazyload-container\" data-tfs-url=\"http://desc.1688.com/%1.html\"></div>\n").arg(item.id);
     return html + QStringLiteral("</body></html>\n");
 }
 

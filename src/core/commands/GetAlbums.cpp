@@ -1,6 +1,6 @@
 #include "GetAlbums.h"
 
-#include "WindowStates.h"
+#include "session/WindowStates.h"
 #include "http/CookieJar.h"
 #include "market/ChangeSource.h"
 #include "session/ControlIds.h"

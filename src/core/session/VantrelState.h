@@ -2,6 +2,7 @@
 // record, the state bytes and the texts of the current list. One object lives as long as the window.
 #pragma once
 
+#include "DownloadJob.h"
 #include "albums/AlbumList.h"
 #include "settings/ExtensionIni.h"
 #include "settings/SoftData.h"
@@ -52,6 +53,14 @@ struct VantrelState {
     static constexpr int ThumbsPerRow = 6;
     static constexpr int ThumbWidth = 113;
     static constexpr int ThumbHeight = 120;
+
+    // The picture workers: the stop flag the Download button raises, and whether workers run (the
+    // Open button then shows the album's folder).
+    std::atomic<uint8_t> WorkerStopFlag{0};
+    std::atomic<uint8_t> WorkersRunning{0};
+    // The download job, used by the download-pass thread alone; its folder as the window sees it.
+    ST_DOWNJOB DownloadJob;
+    DownloadJobFolder JobFolder;
 
     // Texts of the current list and pass. Written by one thread while the window's states keep the
     // others from reading them; the lock makes that visible to the tools too.

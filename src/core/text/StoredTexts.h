@@ -31,4 +31,6 @@ extern const QString kEmptyAddressMessage;
 extern const QString kNotWebAddressMessage;
 extern const QString kNoAlbumMessage;
 extern const QString kNoCompanyNameMessage;
+// The download pass found no album ticked in the grid.
+extern const QString kNoSelectionMessage;
 } // namespace stored
