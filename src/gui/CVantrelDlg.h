@@ -30,6 +30,8 @@ public:
         QString documentsDir; // empty: the user's documents folder
         std::function<NoticeData()> notices = FetchNoticeData;
         bool showSplash = true;
+        // Tests: answers message boxes instead of showing them.
+        std::function<MessageAnswer(const QString& text)> answerMessage;
     };
 
     explicit CVantrelDlg(Options options);

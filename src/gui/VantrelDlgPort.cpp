@@ -138,6 +138,8 @@ void CVantrelDlg::AddRecentEntry(int boxId, const QString& entry) {
 
 MessageAnswer CVantrelDlg::MessageBox(const QString& text, const QString& caption, MessageButtons buttons) {
     return CallOnUi<MessageAnswer>([this, text, caption = caption.isEmpty() ? kProductTitle : caption, buttons] {
+        if (m_options.answerMessage)
+            return m_options.answerMessage(text);
         if (buttons == MessageButtons::YesNo) {
             return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                        ? MessageAnswer::Yes

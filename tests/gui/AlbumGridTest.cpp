@@ -5,6 +5,8 @@
 #include "text/StringCtrl.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@ class AlbumGridTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<CVantrelDlg> m_window;
+    QStringList m_messages;
 
     CMyGridCtrl* Grid() { return m_window->AlbumGrid(); }
     void ClickCell(int row, int column) {
@@ -36,6 +39,11 @@ private slots:
         options.programDir = m_dir.path();
         options.documentsDir = m_dir.path();
         options.showSplash = false;
+        options.answerMessage = [this](const QString& text) {
+            m_messages << text;
+            return MessageAnswer::Ok;
+        };
+        m_messages.clear();
         m_window = std::make_unique<CVantrelDlg>(options);
         m_window->Initialise();
         m_window->JoinStartupThread();
@@ -63,6 +71,35 @@ private slots:
         // For looking at it: VANTREL_SCREENSHOTS=DIR keeps a picture of the filled window.
         if (const QByteArray dir = qgetenv("VANTREL_SCREENSHOTS"); !dir.isEmpty())
             m_window->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/album-grid.png"));
+    }
+
+    void downloadTickedAlbums() {
+        sim::MarketSim market(sim::DemoCatalogue());
+        QVERIFY(market.Start());
+        qputenv("http_proxy", market.address().toUtf8());
+        const QString out = m_dir.path() + QStringLiteral("/out/");
+        m_window->SetControlText(ctl::SavePathBox, out);
+        m_window->SetControlText(ctl::AddressBox, QStringLiteral("http://vantrel-demo.tmall.com/category-2.htm"));
+        QTest::mouseClick(m_window->Control(ctl::GetAlbumsButton), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->State().ListFetchState.load(), uint8_t(0), 30000);
+        m_window->WaitForThreads();
+        QCOMPARE(m_messages, QStringList());
+        QCOMPARE(Grid()->rowCount(), 1 + 9);
+        ClickCell(1, 1);
+        ClickCell(3, 1);
+        QTest::mouseClick(m_window->Control(ctl::DownloadButton), Qt::LeftButton);
+        QCOMPARE(m_window->State().DownloadState.load(), uint8_t(1)); // the pass runs on its own thread
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->State().DownloadState.load(), uint8_t(0), 60000);
+        m_window->WaitForThreads();
+        qunsetenv("http_proxy");
+        QCOMPARE(m_messages, QStringList());
+        QCOMPARE(m_window->ControlText(ctl::StatusLine), QStringLiteral("下载完毕"));
+        QCOMPARE(m_window->ControlText(ctl::DownloadButton), QStringLiteral("下载"));
+        QVERIFY(m_window->Control(ctl::GetAlbumsButton)->isEnabled());
+        const QDir shop(out + QStringLiteral("Vantrel旗舰店/首页女装/"));
+        QCOMPARE(shop.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 2);
+        const QString first = m_window->State().Albums.at(0).strName;
+        QVERIFY(QFile::exists(shop.filePath(first + QStringLiteral("/主图_5.jpg"))));
     }
 
     void plainClicksTick() {

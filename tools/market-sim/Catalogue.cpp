@@ -95,6 +95,7 @@ Catalogue DemoCatalogue() {
         item.strip = i % 3 == 0 ? QStringLiteral("lazyload") : i % 3 == 1 ? QStringLiteral("src") : QStringLiteral("image");
         item.format = i % 5 == 0 ? QStringLiteral("png") : QStringLiteral("jpg");
         item.wrongExtension = i % 5 == 0;
+        item.packageDeal = i == 4; // its page points to the package-deal page
         taobao.items.append(item);
     }
     catalogue.shops.append(taobao);
@@ -114,7 +115,6 @@ Catalogue DemoCatalogue() {
         item.name = QStringLiteral("天猫正品 %1 第%2款").arg(goods[(i * 3) % 10]).arg(i);
         item.sales = QString::number(i * 101);
         item.format = i % 2 ? QStringLiteral("jpg") : QStringLiteral("gif");
-        item.packageDeal = i == 3;
         tmall.items.append(item);
     }
     catalogue.shops.append(tmall);
