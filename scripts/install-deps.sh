@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-webengine-dev qt6-image-formats-plugins
   libcurl4-openssl-dev zlib1g-dev libgtest-dev libgmock-dev libicu-dev libcpp-httplib-dev libssl-dev
-  fonts-noto-cjk xvfb xauth libgl1-mesa-dri libgbm1 openssl curl
+  aria2 fonts-noto-cjk xvfb xauth libgl1-mesa-dri libgbm1 openssl curl
 )
 missing=()
 for p in "${packages[@]}"; do
