@@ -2,8 +2,25 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+
+namespace {
+// Thumbnail cells draw their text below the picture.
+class TextBelowImage : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->decorationPosition = QStyleOptionViewItem::Top;
+        option->decorationAlignment = Qt::AlignHCenter | Qt::AlignTop;
+        option->displayAlignment = Qt::AlignHCenter | Qt::AlignBottom;
+    }
+};
+} // namespace
 
 CMyGridCtrl::CMyGridCtrl(QWidget* parent) : QTableWidget(parent) {
     verticalHeader()->hide();
@@ -11,6 +28,7 @@ CMyGridCtrl::CMyGridCtrl(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
+    m_listDelegate = itemDelegate();
 }
 
 void CMyGridCtrl::SetupGrid(int rows, int columns, int fixedRows, bool listMode) {
@@ -27,6 +45,10 @@ void CMyGridCtrl::SetupGrid(int rows, int columns, int fixedRows, bool listMode)
                                  "QTableWidget::item:selected { background: #C7E3E3; color: #000000; }")
                       .arg(kCellMargin));
     setSelectionBehavior(listMode ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    if (!m_thumbnailDelegate)
+        m_thumbnailDelegate = new TextBelowImage(this);
+    setItemDelegate(listMode ? m_listDelegate : m_thumbnailDelegate);
+    setIconSize(QSize(113, 120));
     clearSelection();
 }
 

@@ -40,4 +40,6 @@ private:
     bool m_singleRow = false;
     int m_sortColumn = -1;
     bool m_sortAscending = true;
+    QAbstractItemDelegate* m_listDelegate = nullptr;
+    QAbstractItemDelegate* m_thumbnailDelegate = nullptr;
 };

@@ -196,8 +196,15 @@ void CVantrelDlg::OnMenuCommand(int commandId) {
     case cmd::VersionInfo:
         ShowAbout();
         break;
+    case cmd::DownloadSettings:
+        OnDownloadSettings();
+        break;
+    case cmd::FileNameSettings:
+        OnFileNameSettings();
+        break;
     default:
-        break; // the login browser and the settings dialogs are not part of this window yet
+        OnLoginCommand(commandId);
+        break;
     }
 }
 

@@ -16,6 +16,7 @@
 #include <thread>
 
 class CComboBox2;
+class CDlgFind;
 class CMyGridCtrl;
 class CSplashScreenEx;
 class QComboBox;
@@ -50,6 +51,11 @@ public:
     QMenuBar* MenuBar() const { return m_menuBar; }
     QMenu* SystemMenu() const { return m_systemMenu; }
     CSplashScreenEx* Splash() const { return m_splash; }
+    CDlgFind* FindDialog() const { return m_findDialog; }
+    const QList<QPixmap>& ThumbImages() const { return m_thumbImages; }
+    class CDlgWebOpen* LoginBrowser() const { return m_loginBrowser; }
+    // Filters the list view to the albums whose names contain the keyword (the filter dialog's OK).
+    void ApplyFilter(const QString& keyword);
     // Writes every row of the grid from the second on as CSV lines.
     bool WriteGridCsv(const QString& fileName);
     // Waits for the start-up thread (tests).
@@ -96,7 +102,9 @@ private:
     void CreateMenus();
     void ConnectControls();
     void SetupAlbumGrid();
-    void ShowAlbumNow(int albumIndex);
+    // Appends the album's row or cell; in the thumbnail view it first makes a missing thumbnail
+    // unless the calling thread has just tried.
+    void ShowAlbumNow(int albumIndex, bool makeMissingThumbnail = true);
     void RefillAlbumGrid();
     void OnGetAlbums();
     void OnDownload();
@@ -104,6 +112,16 @@ private:
     void OnOpenPath();
     void OnSortLink(int linkId);
     void OnExportCsv();
+    void OnFind();
+    void OnThumbnailBox(bool ticked);
+    void StartGridRefill();
+    // Makes the album's thumbnail when it has none, on the calling thread; the image list and the
+    // record change on the user-interface thread, while the list is still of that generation.
+    void EnsureThumbnail(int albumIndex, uint64_t generation);
+    void OnLoginCommand(int commandId);
+    void OnFilter();
+    void OnDownloadSettings();
+    void OnFileNameSettings();
     void LoadSettings();
     void ShowSplash();
     void OnMenuCommand(int commandId);
@@ -125,7 +143,9 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_systemMenu = nullptr;
     CSplashScreenEx* m_splash = nullptr;
+    CDlgFind* m_findDialog = nullptr;
     QList<QPixmap> m_thumbImages;
+    class CDlgWebOpen* m_loginBrowser = nullptr;
     std::thread m_startupThread;
     std::atomic<bool> m_startupThreadDone{false};
     std::atomic<int> m_engineThreads{0};

@@ -12,8 +12,8 @@ DialogUnits DialogUnits::FromFont(const QFont& font) {
     return units;
 }
 
-QFont DialogFont() {
+QFont DialogFont(int points) {
     QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setPixelSize(12); // 9 points at 96 dots per inch
+    font.setPixelSize((points * 96 + 36) / 72);
     return font;
 }

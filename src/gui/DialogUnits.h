@@ -15,5 +15,5 @@ struct DialogUnits {
     QRect rect(int left, int top, int width, int height) const { return QRect(x(left), y(top), x(width), y(height)); }
 };
 
-// The font the program's dialogs are laid out with.
-QFont DialogFont();
+// The font the program's dialogs are laid out with, at the template's point size (96 dots per inch).
+QFont DialogFont(int points = 9);

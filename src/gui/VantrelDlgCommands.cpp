@@ -2,6 +2,11 @@
 #include "CComboBox2.h"
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
+#include "DlgDownSet.h"
+#include "DlgFind.h"
+#include "DlgWebOpen.h"
+#include "http/CookieJar.h"
+#include "sites/SiteTable.h"
 #include "LinkLabel.h"
 #include "commands/Download.h"
 #include "commands/GetAlbums.h"
@@ -47,11 +52,14 @@ void CVantrelDlg::ConnectControls() {
         else
             m_grid->clearSelection();
     });
+    connect(As<QCheckBox>(m_controls[ctl::ThumbnailBox]), &QCheckBox::clicked, this, &CVantrelDlg::OnThumbnailBox);
     connect(As<LinkLabel>(m_controls[ctl::GoodReviewLink]), &LinkLabel::clicked, this,
             [this] { OnSortLink(ctl::GoodReviewLink); });
     connect(As<LinkLabel>(m_controls[ctl::DiscoveryOrderLink]), &LinkLabel::clicked, this,
             [this] { OnSortLink(ctl::DiscoveryOrderLink); });
     connect(As<LinkLabel>(m_controls[ctl::ExportLink]), &LinkLabel::clicked, this, &CVantrelDlg::OnExportCsv);
+    connect(As<LinkLabel>(m_controls[ctl::FindLink]), &LinkLabel::clicked, this, &CVantrelDlg::OnFind);
+    connect(As<LinkLabel>(m_controls[ctl::FilterLink]), &LinkLabel::clicked, this, &CVantrelDlg::OnFilter);
     connect(As<LinkLabel>(m_controls[ctl::UpdateLink]), &LinkLabel::clicked, this,
             [this] { OpenAddress(m_options.notices().updateAddress); });
     connect(As<LinkLabel>(m_controls[ctl::MakerLink]), &LinkLabel::clicked, this,
@@ -93,4 +101,76 @@ void CVantrelDlg::dropEvent(QDropEvent* event) {
         return;
     UseSavePath(m_state, *this, DroppedSavePath(urls.first().toLocalFile()));
     event->acceptProposedAction();
+}
+
+void CVantrelDlg::OnFind() {
+    if (!m_findDialog)
+        m_findDialog = new CDlgFind(this, true); // kept for the rest of the run
+    m_findDialog->Grid = m_grid;
+    m_grid->SetSingleRowSelection(true);
+    m_findDialog->SetFindMode(true);
+    m_findDialog->show();
+    m_findDialog->move(geometry().center() - m_findDialog->rect().center());
+}
+
+void CVantrelDlg::OnFilter() {
+    if (m_findDialog)
+        m_findDialog->hide();
+    CDlgFind filter(nullptr, false);
+    if (filter.exec() == QDialog::Accepted)
+        ApplyFilter(filter.Keyword);
+}
+
+void CVantrelDlg::ApplyFilter(const QString& keyword) {
+    {
+        const std::lock_guard<std::mutex> lock(m_state.TextLock);
+        m_state.AlbumFilter = keyword;
+    }
+    m_grid->setRowCount(m_grid->FixedRows());
+    RefillAlbumGrid();
+}
+
+void CVantrelDlg::OnDownloadSettings() {
+    const int site = std::clamp(m_state.CurrentSite(), 0, kSiteSlots - 1);
+    CDlgDownSet dialog(m_state.Settings.DownSet(site), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state.Settings.Change([&](ST_SOFTDATA& data) {
+        data.downSets[site] = dialog.Slot();
+        return true;
+    });
+}
+
+void CVantrelDlg::OnFileNameSettings() {
+    const int site = std::clamp(m_state.CurrentSite(), 0, kSiteSlots - 1);
+    CDlgSaveSet dialog(m_state.Settings.SaveSet(site), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state.Settings.Change([&](ST_SOFTDATA& data) {
+        // The flags are the menu's: only the dialog's own fields change.
+        const uint16_t flags = data.saveSets[site].wFlags;
+        data.saveSets[site] = dialog.Slot();
+        data.saveSets[site].wFlags = flags;
+        return true;
+    });
+}
+
+void CVantrelDlg::OnLoginCommand(int commandId) {
+    const QString page = LoginPageAddress(commandId, m_addressBox->currentText(),
+                                          As<QComboBox>(m_controls[ctl::SubSiteBox])->currentIndex());
+    if (page.isEmpty())
+        return; // not a login command (the import and export items do nothing)
+    if (m_loginBrowser) {
+        // One login window at a time: the one kept open beside the window goes first.
+        delete m_loginBrowser;
+        m_loginBrowser = nullptr;
+    }
+    if (IsModelessLogin(commandId)) {
+        m_loginBrowser = new CDlgWebOpen(page, this);
+        m_loginBrowser->show();
+        return;
+    }
+    CDlgWebOpen browser(page, this);
+    browser.exec();
+    SaveCookieJar();
 }

@@ -2,10 +2,14 @@
 // the sort links and the CSV export.
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
+#include "VantrelDlgUi.h"
+#include "DlgFind.h"
 #include "LinkLabel.h"
+#include "Thumbnails.h"
 #include "albums/AlbumRows.h"
 #include "session/ControlIds.h"
 
+#include <QCheckBox>
 #include <QSaveFile>
 #include <QFileDialog>
 
@@ -40,13 +44,15 @@ QTableWidgetItem* Cell(const QString& text) {
 }
 } // namespace
 
-void CVantrelDlg::ShowAlbumNow(int albumIndex) {
+void CVantrelDlg::ShowAlbumNow(int albumIndex, bool makeMissingThumbnail) {
     QString filter;
     {
         const std::lock_guard<std::mutex> lock(m_state.TextLock);
         filter = m_state.AlbumFilter;
     }
     if (m_state.ThumbMode == 1) {
+        if (makeMissingThumbnail)
+            EnsureThumbnail(albumIndex, m_state.Albums.Generation()); // only what is still missing
         const std::optional<AlbumCells> cells = PrepareAlbumRow(m_state.Albums, albumIndex, QString());
         if (!cells)
             return;
@@ -59,6 +65,9 @@ void CVantrelDlg::ShowAlbumNow(int albumIndex) {
         QTableWidgetItem* cell = Cell(QStringLiteral("%1.%2").arg(albumIndex + 1).arg(cells->name));
         cell->setData(CMyGridCtrl::kAlbumRole, albumIndex);
         cell->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        const int thumb = m_state.Albums.at(albumIndex).nThumbIndex;
+        if (thumb >= 0 && thumb < m_thumbImages.size())
+            cell->setData(Qt::DecorationRole, m_thumbImages[thumb]);
         m_grid->setItem(row, column, cell);
         return;
     }
@@ -75,6 +84,65 @@ void CVantrelDlg::ShowAlbumNow(int albumIndex) {
     m_grid->setItem(row, 3, Cell(cells->remark));
     m_grid->setItem(row, 4, Cell(QString()));
     m_grid->setItem(row, 5, Cell(QString()));
+}
+
+void CVantrelDlg::EnsureThumbnail(int albumIndex, uint64_t generation) {
+    const ST_PERLISTRECORD album = m_state.Albums.at(albumIndex);
+    if (album.nThumbIndex != -1 || m_state.Albums.Generation() != generation)
+        return;
+    const QImage image = MakeThumbnailImage(m_state.ProgramDir, albumIndex, album.strCoverAddress);
+    if (image.isNull())
+        return; // a text-only cell; the next refill tries again
+    CallOnUi<bool>([&] {
+        if (m_state.Albums.Generation() != generation || m_state.Albums.at(albumIndex).nThumbIndex != -1)
+            return false;
+        m_thumbImages.append(QPixmap::fromImage(image));
+        return m_state.Albums.SetThumbIndex(generation, albumIndex, int(m_thumbImages.size()) - 1);
+    });
+}
+
+void CVantrelDlg::StartGridRefill() {
+    const uint64_t generation = m_state.Albums.Generation();
+    const int count = m_state.Albums.size();
+    const bool started = StartEngineThread([this, generation, count] {
+        // The albums as they were when the refill began: a new list or a sort ends it.
+        for (int i = 0; i < count && m_state.ThumbState != 2 && m_state.Albums.Generation() == generation; ++i) {
+            if (m_state.ThumbMode == 1)
+                EnsureThumbnail(i, generation);
+            RunOnUi([this, i, generation] {
+                if (m_state.Albums.Generation() == generation)
+                    ShowAlbumNow(i, false);
+            });
+        }
+        RunOnUi([this] {
+            m_grid->resizeRowsToContents();
+            m_state.ThumbState = 0;
+            const std::lock_guard<std::mutex> lock(m_state.TextLock);
+            m_state.AlbumFilter.clear();
+        });
+    });
+    if (!started)
+        m_state.ThumbState = 0;
+}
+
+void CVantrelDlg::OnThumbnailBox(bool ticked) {
+    auto* box = static_cast<QCheckBox*>(m_controls[ctl::ThumbnailBox]);
+    if (m_state.ThumbState != 0) {
+        if (MessageBox(QStringLiteral("模式转换未完成,是否中断?"), QStringLiteral("提示"), MessageButtons::YesNo) ==
+            MessageAnswer::Yes)
+            m_state.ThumbState = 2;
+        const QSignalBlocker quiet(box);
+        box->setChecked(!ticked);
+        return;
+    }
+    if (ticked && m_findDialog)
+        m_findDialog->hide();
+    EnableControl(ctl::FilterLink, !ticked);
+    EnableControl(ctl::FindLink, !ticked);
+    m_state.ThumbState = 1;
+    m_state.ThumbMode = ticked ? 1 : 0;
+    SetupAlbumGrid();
+    StartGridRefill();
 }
 
 void CVantrelDlg::RefillAlbumGrid() {

@@ -4,6 +4,7 @@
 #include "CComboBox2.h"
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
+#include "VantrelDlgUi.h"
 #include "LinkLabel.h"
 #include "ProductTitle.h"
 #include "session/ControlIds.h"
@@ -19,21 +20,6 @@
 #include <QUrl>
 
 #include <unistd.h>
-
-template <typename F> void CVantrelDlg::RunOnUi(F&& call) {
-    if (QThread::currentThread() == thread())
-        call();
-    else
-        QMetaObject::invokeMethod(this, std::forward<F>(call), Qt::QueuedConnection);
-}
-
-template <typename R, typename F> R CVantrelDlg::CallOnUi(F&& call) {
-    if (QThread::currentThread() == thread())
-        return call();
-    R result{};
-    QMetaObject::invokeMethod(this, [&] { result = call(); }, Qt::BlockingQueuedConnection);
-    return result;
-}
 
 void CVantrelDlg::SetControlText(int id, const QString& text) {
     RunOnUi([this, id, text] {
@@ -159,7 +145,11 @@ void CVantrelDlg::OpenFolder(const QString& path) {
 }
 
 void CVantrelDlg::ShowAlbum(int albumIndex) {
-    RunOnUi([this, albumIndex] { ShowAlbumNow(albumIndex); });
+    // The cover is fetched on the calling thread (the list fetch's, or the refill's), not the window's.
+    const bool elsewhere = QThread::currentThread() != thread();
+    if (m_state.ThumbMode == 1 && elsewhere)
+        EnsureThumbnail(albumIndex, m_state.Albums.Generation());
+    RunOnUi([this, albumIndex, elsewhere] { ShowAlbumNow(albumIndex, !elsewhere); });
 }
 
 QList<int> CVantrelDlg::SelectedAlbums() {

@@ -6,8 +6,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
+    // The web engine of the login browser refuses to run as root without this.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the login browser's web engine
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Vantrel"));
     auto* window = new CVantrelDlg();

@@ -8,7 +8,9 @@ void RecordingPort::SetControlText(int id, const QString& text) {
 }
 QString RecordingPort::ControlText(int id) {
     Guard g(m_lock);
-    return texts.value(id);
+    // A copy of its own: callers on other threads never share the text's data with the recorder.
+    const QString& text = texts[id];
+    return QString(text.constData(), text.size());
 }
 void RecordingPort::EnableControl(int id, bool enabled) {
     Guard g(m_lock);

@@ -35,11 +35,13 @@ int AlbumList::AddAlbum(const ST_PERLISTRECORD& album) {
 
 void AlbumList::EmptyAlbums() {
     const std::lock_guard<std::mutex> lock(m_lock);
+    ++m_generation;
     m_records.clear();
 }
 
 template <typename Less> void AlbumList::SortLocked(Less less) {
     const std::lock_guard<std::mutex> lock(m_lock);
+    ++m_generation;
     std::sort(m_records.begin(), m_records.end(), less);
 }
 
@@ -88,4 +90,17 @@ int AlbumList::PickedCount() const {
 void AlbumList::SetPickedCount(int count) {
     const std::lock_guard<std::mutex> lock(m_lock);
     m_pickedCount = count;
+}
+
+uint64_t AlbumList::Generation() const {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    return m_generation;
+}
+
+bool AlbumList::SetThumbIndex(uint64_t generation, int index, int thumbIndex) {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    if (generation != m_generation || index < 0 || index >= int(m_records.size()))
+        return false;
+    m_records[index].nThumbIndex = thumbIndex;
+    return true;
 }

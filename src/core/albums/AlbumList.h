@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -44,6 +45,12 @@ public:
     // Changes one record in place under the lock; false for an index out of range.
     bool update(int index, const std::function<void(ST_PERLISTRECORD&)>& change);
 
+    // Changes whenever records are freed or moved (emptied, sorted): a reader that took a snapshot
+    // writes back only while the generation is the same.
+    uint64_t Generation() const;
+    // Sets the thumbnail index when the list is still of that generation.
+    bool SetThumbIndex(uint64_t generation, int index, int thumbIndex);
+
     int PickedCount() const;
     void SetPickedCount(int count);
 
@@ -54,4 +61,5 @@ private:
     mutable std::mutex m_lock;
     std::vector<ST_PERLISTRECORD> m_records;
     int m_pickedCount = 0;
+    uint64_t m_generation = 0;
 };
