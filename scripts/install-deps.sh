@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt, only the Debian packages this project needs that are missing.
+# Installs, with apt, only the Debian packages this project needs that are missing; further package
+# names may be given (the fuzz script's compiler).
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config git

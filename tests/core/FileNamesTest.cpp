@@ -17,6 +17,7 @@ TEST(CleanFileName, Table) {
         {QStringLiteral(" .x. "), QStringLiteral("x")},
         {QStringLiteral("a&amp;b&nbsp;&nbsp;c"), QStringLiteral("a&b c")},
         {QStringLiteral(". /"), QStringLiteral("")}, // "." is not dots only before the slash goes
+        {QStringLiteral(". .. ."), QStringLiteral("。。")}, // the trims leave "..": never a parent folder
     };
     for (auto& c : cases) {
         QString text = c.in;

@@ -67,6 +67,10 @@ void CleanFileName(QString& text, int n, bool fallback) {
     while (text.startsWith(u'.'))
         text.remove(0, 1);
     TrimBlanks(text);
+    // The trims can leave dots alone again (". .. ." becomes ".."): a name must never be a step to
+    // the parent folder.
+    if (OnlyDots(text))
+        text.replace(u'.', QChar(0x3002));
 
     if (fallback && (text.isEmpty() || text.size() >= 1000)) {
         text = n == kTimeNameFallback ? TimeName(QDateTime::currentDateTime())
