@@ -7,10 +7,10 @@
 #include "LinkLabel.h"
 #include "Thumbnails.h"
 #include "albums/AlbumRows.h"
+#include "text/WholeFile.h"
 #include "session/ControlIds.h"
 
 #include <QCheckBox>
-#include <QSaveFile>
 #include <QFileDialog>
 
 void CVantrelDlg::SetupAlbumGrid() {
@@ -191,6 +191,5 @@ bool CVantrelDlg::WriteGridCsv(const QString& fileName) {
     QByteArray bytes;
     for (const QStringList& cells : m_grid->RowTexts(1))
         bytes += CsvLine(cells);
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return WriteWholeFile(fileName, bytes);
 }

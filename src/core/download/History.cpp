@@ -1,7 +1,7 @@
 #include "DownProc.h"
+#include "text/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QString ReadHistory(const QString& folder) {
     QFile file(folder + QStringLiteral("pic.wmz"));
@@ -18,12 +18,9 @@ QString ReadHistory(const QString& folder) {
 void WriteHistory(const ST_DOWNJOB& job) {
     if (job.addresses.isEmpty())
         return;
-    QSaveFile file(job.folder + QStringLiteral("pic.wmz"));
-    if (!file.open(QIODevice::WriteOnly))
-        return;
     const QString& first = job.addresses.first();
-    file.write(reinterpret_cast<const char*>(first.utf16()), first.size() * 2);
-    file.commit();
+    WriteWholeFile(job.folder + QStringLiteral("pic.wmz"),
+                   QByteArray(reinterpret_cast<const char*>(first.utf16()), first.size() * 2));
 }
 
 void AppendNameLine(const QString& folder, const QString& albumName, const QString& nameText, int picturesInJob) {

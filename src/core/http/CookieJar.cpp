@@ -1,9 +1,9 @@
 #include "CookieJar.h"
 
 #include "CurlShare.h"
+#include "text/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <mutex>
 
@@ -88,13 +88,10 @@ bool SaveCookieJar() {
     const QStringList lines = PersistentLines();
     if (lines == g_saved)
         return true;
-    QSaveFile file(g_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray contents("# Netscape HTTP Cookie File\n");
     for (const QString& line : lines)
         contents += line.toUtf8() + '\n';
-    if (file.write(contents) != contents.size() || !file.commit())
+    if (!WriteWholeFile(g_path, contents))
         return false;
     g_saved = lines;
     return true;

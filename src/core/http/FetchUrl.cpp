@@ -1,9 +1,9 @@
 #include "CurlShare.h"
 #include "URLSource2.h"
+#include "text/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <chrono>
@@ -153,19 +153,6 @@ curl_slist* HeaderList(const QString& headers) {
     return curl_slist_append(list, "Expect:");
 }
 
-void WriteSaveFile(const QString& path, const QByteArray& body) {
-    // Written whole to a temporary file beside the target and renamed over it: a failure never
-    // leaves a half-written file and never touches an existing one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    if (file.write(body) != body.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
-}
-
 } // namespace
 
 bool RequestOnce(ST_HTTPRESPONSE& response, const ST_HTTPREQUEST& request, int fetchOptions) {
@@ -232,7 +219,7 @@ bool RequestOnce(ST_HTTPRESPONSE& response, const ST_HTTPREQUEST& request, int f
     if (TooSmall(request, length) || TooLarge(request, length))
         return false;
     if (!request.strSavePath.isEmpty())
-        WriteSaveFile(request.strSavePath, response.body);
+        WriteWholeFile(request.strSavePath, response.body); // a file that cannot be written fails nothing
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include "session/VantrelState.h"
 #include "session/WindowPort.h"
 
-#include <QSaveFile>
+#include "text/WholeFile.h"
 
 ST_HTTPREQUEST PageRequest() {
     ST_HTTPREQUEST request(QString(), QString(), 20000);
@@ -28,13 +28,9 @@ bool AddAndShowAlbum(ListContext& context, const ST_PERLISTRECORD& album) {
 }
 
 void WriteDiagnosticFile(const ListContext& context, const QString& fileName, const QString& page) {
-    QSaveFile file(context.state.ProgramDir + fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
     QByteArray bytes("\xFF\xFE");
     bytes.append(reinterpret_cast<const char*>(page.utf16()), page.size() * 2);
-    file.write(bytes);
-    file.commit();
+    WriteWholeFile(context.state.ProgramDir + fileName, bytes);
 }
 
 int ReadUnsignedNumber(const QString& text) {

@@ -1,7 +1,8 @@
 #include "SoftData.h"
 
+#include "text/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstring>
@@ -95,12 +96,5 @@ bool LoadSoftData(const QString& path, ST_SOFTDATA& data) {
 bool SaveSoftData(const QString& path, const ST_SOFTDATA& data) {
     static std::mutex saving;
     const std::lock_guard<std::mutex> lock(saving);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(reinterpret_cast<const char*>(&data), sizeof data) != qint64(sizeof data)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteWholeFile(path, QByteArray(reinterpret_cast<const char*>(&data), sizeof data));
 }
