@@ -320,3 +320,22 @@ TEST(FetchUrl, ManyThreadsShareFewConnections) {
     EXPECT_EQ(good.load(), kThreads * kEach);
     EXPECT_LE(server.connectionsOpened(), 3 * kThreads); // kept alive, not one per fetch
 }
+
+TEST(FetchUrl, ChunkedAndCompressedBodies) {
+    S server;
+    server.on("/chunked", S::Script{S::Send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n"),
+                                   S::Sleep(50), S::Send("6\r\n world\r\n0\r\n\r\n")});
+    const QByteArray zlib = Deflate("zlib wrapped page", 15);
+    server.on("/zlib", S::Reply(200, zlib, "Content-Encoding: deflate\r\nX-Hint: gzip\r\n"));
+    ST_HTTPRESPONSE response;
+    ST_HTTPREQUEST chunked = Request(server.url("/chunked"));
+    chunked.nMaxKB = 1;
+    ASSERT_TRUE(FetchUrl(chunked, response, 0));
+    EXPECT_EQ(response.body, "hello world"); // the chunks joined, no chunk sizes in the body
+    ST_HTTPREQUEST deflated = Request(server.url("/zlib"));
+    ASSERT_TRUE(FetchUrl(deflated, response, 0));
+    EXPECT_EQ(response.body, zlib); // kept as sent
+    QString text;
+    DecodeBody(response, text, DECODE_GUNZIP);
+    EXPECT_EQ(text, QStringLiteral("zlib wrapped page"));
+}
