@@ -2,6 +2,7 @@
 
 #include "Pages.h"
 
+#include "Compress.h"
 #include "ScriptedServer.h"
 
 #include <QBuffer>
@@ -12,7 +13,6 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include <zlib.h>
 
 namespace sim {
 
@@ -88,19 +88,6 @@ bool FindItem(const Catalogue& catalogue, const QString& kind, const QString& id
     return false;
 }
 
-QByteArray Gzip(const QByteArray& data) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 31, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(int(deflateBound(&stream, uLong(data.size()))) + 32, '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-    stream.avail_in = uInt(data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.truncate(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
-}
 
 Answer Picture(const Item& item, int n, bool description) {
     Answer answer;
@@ -259,7 +246,7 @@ bool MarketSim::Start(int port) {
                 return ScriptedServer::Script{ScriptedServer::Reset()};
             }
         }
-        const QByteArray body = gzip ? Gzip(answer.body) : answer.body;
+        const QByteArray body = gzip ? Deflate(answer.body) : answer.body;
         if (!answer.noLength && answer.slowMs == 0)
             return ScriptedServer::Reply(answer.status, body, headers);
         // Slow pictures come in pieces; pictures without a length end with the connection.
