@@ -179,3 +179,17 @@ TEST(OptionFlags, TogglesWithExclusionsAndSaves) {
     EXPECT_TRUE(fixFormat.checked);
     EXPECT_TRUE(fixFormat.enabled);
 }
+
+#include "sites/SiteTable.h"
+
+TEST(SiteTable, LoginPages) {
+    EXPECT_EQ(LoginPageAddress(cmd::LoginQq, QStringLiteral(" 12345 "), 0), QStringLiteral("http://user.qzone.qq.com/12345"));
+    EXPECT_EQ(LoginPageAddress(cmd::LoginQq, QStringLiteral("12345"), 1), QStringLiteral("http://user.qzone.qq.com/"));
+    EXPECT_EQ(LoginPageAddress(cmd::LoginQq, QStringLiteral("12a45"), 0), QStringLiteral("http://user.qzone.qq.com/"));
+    EXPECT_EQ(LoginPageAddress(cmd::LoginQq, QString(), 0), QStringLiteral("http://user.qzone.qq.com/"));
+    EXPECT_EQ(LoginPageAddress(cmd::LoginTaobao), QStringLiteral("https://login.taobao.com/member/login.jhtml"));
+    EXPECT_EQ(LoginPageAddress(cmd::LoginMoko), QStringLiteral("http://www.moko.cc/jsps/common/login.jsp?tourl=http%3A//www.moko.cc/"));
+    EXPECT_TRUE(LoginPageAddress(cmd::ExportThunderList).isEmpty());
+    EXPECT_TRUE(IsModelessLogin(cmd::LoginQq) && IsModelessLogin(cmd::LoginRenren));
+    EXPECT_FALSE(IsModelessLogin(cmd::LoginTaobao));
+}
