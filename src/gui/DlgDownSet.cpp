@@ -90,7 +90,7 @@ CDlgSaveSet::CDlgSaveSet(const ST_SAVESET& slot, QWidget* parent) : QDialog(pare
         radio->setGeometry(du.rect(98 + 30 * i, 17, 30, 10));
         m_fileSource->addButton(radio, i);
     }
-    m_edits[1001] = LabelledEdit(this, du, QStringLiteral("后缀"), 1001, 170, 16, 20, 58);
+    m_edits[1001] = LabelledEdit(this, du, QStringLiteral("后缀"), 1001, 190, 16, 18, 44);
     m_edits[1021] = new QLineEdit(this);
     m_edits[1021]->setObjectName(QStringLiteral("1021"));
     m_edits[1021]->setGeometry(du.rect(34, 40, 90, 14));

@@ -18,8 +18,10 @@ void CVantrelDlg::SetupAlbumGrid() {
     m_grid->setUpdatesEnabled(false);
     if (m_state.ThumbMode == 1) {
         m_grid->SetupGrid(0, VantrelState::ThumbsPerRow, 0, false);
-        for (int c = 0; c < VantrelState::ThumbsPerRow; ++c)
+        for (int c = 0; c < VantrelState::ThumbsPerRow; ++c) {
+            m_grid->setColumnHidden(c, false); // the list view hides two columns
             m_grid->setColumnWidth(c, VantrelState::ThumbWidth + 2 * CMyGridCtrl::kCellMargin);
+        }
     } else {
         m_grid->SetupGrid(1, 6, 1, true);
         const char16_t* headers[] = {u"序号", u"名称", u"数量", u"备注", u"", u""};

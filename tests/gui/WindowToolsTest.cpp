@@ -44,6 +44,12 @@ class WindowToolsTest : public QObject {
         return bytes;
     }
 
+    // For looking at them: VANTREL_SCREENSHOTS=DIR keeps pictures of the dialogs.
+    static void Keep(QWidget* widget, const char* name) {
+        if (const QByteArray dir = qgetenv("VANTREL_SCREENSHOTS"); !dir.isEmpty())
+            widget->grab().save(QString::fromLocal8Bit(dir) + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+    }
+
 private slots:
     void init() {
         QGuiApplication::clipboard()->clear();
@@ -65,6 +71,7 @@ private slots:
 
     void downloadParameterDialog() {
         CDlgDownSet dialog(ST_DOWNSET{0, 0, 5, 30});
+        Keep(&dialog, "dialog-131");
         QStringList shown;
         dialog.ShowMessage = [&](const QString& text) { shown << text; };
         QCOMPARE(dialog.Edit(1002)->text(), QStringLiteral("5"));
@@ -87,6 +94,7 @@ private slots:
         slot.byFileNameSource = NAME_BY_NUMBER;
         slot.byFolderSource = FOLDER_NONE;
         CDlgSaveSet dialog(slot);
+        Keep(&dialog, "dialog-130");
         QCOMPARE(dialog.FileNameSource()->checkedId(), 1); // "序号"
         QCOMPARE(dialog.FolderSource()->checkedId(), 1);
         dialog.Edit(1000)->setText(QString(50, u'x'));
@@ -99,6 +107,9 @@ private slots:
     void findWrapsAroundAndFilterRefills() {
         AddAlbums({"xabcx", "ABC", "ab", "other"});
         CDlgFind find(m_window.get(), true);
+        Keep(&find, "dialog-704-find");
+        CDlgFind filterMode(nullptr, false);
+        Keep(&filterMode, "dialog-704-filter");
         find.Grid = Grid();
         QStringList shown;
         find.ShowMessage = [&](const QString& text) { shown << text; };
@@ -145,12 +156,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_window->State().ThumbState.load(), uint8_t(0), 30000);
         m_window->WaitForThreads();
         QCOMPARE(Grid()->rowCount(), 2);
+        Keep(m_window.get(), "thumbnail-view");
         QCOMPARE(m_window->ThumbImages().size(), 6);
         QCOMPARE(m_window->ThumbImages()[0].size(), QSize(113, 120)); // squeezed, no letterbox
         QVERIFY(!Grid()->item(0, 0)->data(Qt::DecorationRole).isNull());
         QVERIFY(Grid()->item(0, 3)->data(Qt::DecorationRole).isNull()); // the cover that does not decode
         QCOMPARE(m_window->State().Albums.at(3).nThumbIndex, -1);
         QCOMPARE(Grid()->item(1, 0)->text(), QStringLiteral("7.a7"));
+        for (int c = 0; c < 6; ++c)
+            QVERIFY(!Grid()->isColumnHidden(c)); // all six thumbnails of a row show
         QVERIFY(QFile::exists(m_dir.path() + QStringLiteral("/tmp/6.jpg")));
 
         // Back to the list view: the thumbnails stay for the list's life.
