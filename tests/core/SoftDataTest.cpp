@@ -72,6 +72,9 @@ TEST(SoftData, OversizedFileReadsTheRecordOnly) {
     EXPECT_TRUE(LoadSoftData(dir.path("soft.dat"), data));
     EXPECT_EQ(data.downSets[0].wMinSizeKB, 0x0101);
     EXPECT_EQ(data.saveSets[3].wFlags, 0x0101); // unknown bits are kept
+    // Fields without a terminator are cut to what the program itself would have written.
+    EXPECT_EQ(RecentEntry(data, RECENT_ADDRESSES, 4).size(), 399);
+    EXPECT_EQ(FieldText(data.saveSets[23].szFolderSuffix).size(), 39);
     ASSERT_TRUE(SaveSoftData(dir.path("soft.dat"), data));
     EXPECT_EQ(dir.read("soft.dat").size(), 19808);
 }

@@ -58,6 +58,16 @@ bool PushRecent(ST_SOFTDATA& data, RecentList list, const QString& text) {
 }
 
 void RepairSoftData(ST_SOFTDATA& data, bool firstRun) {
+    // Every text field ends with its terminator, also in a file that was damaged or not ours.
+    for (auto& entry : data.recentAddresses)
+        entry[kRecentUnits - 1] = 0;
+    for (auto& entry : data.recentSavePaths)
+        entry[kRecentUnits - 1] = 0;
+    for (ST_SAVESET& save : data.saveSets) {
+        for (char16_t* field : {save.szFilePrefix, save.szFileSuffix, save.szReplaceList, save.szReplacementList,
+                                save.szFolderPrefix, save.szFolderSuffix})
+            field[kSaveSetUnits - 1] = 0;
+    }
     for (int s = 0; s < kSiteSlots; ++s) {
         ST_DOWNSET& down = data.downSets[s];
         if (down.wThreads == 0 || down.wThreads > 15)

@@ -92,7 +92,7 @@ bool PushRecent(ST_SOFTDATA& data, RecentList list, const QString& text);
 // defaults applied. Returns whether the file opened.
 bool LoadSoftData(const QString& path, ST_SOFTDATA& data);
 
-// The clamps and first-run defaults of a load, on their own.
+// The clamps and first-run defaults of a load, on their own; every text field is terminated.
 void RepairSoftData(ST_SOFTDATA& data, bool firstRun);
 
 // Writes the whole record: to a temporary file beside the target, then renamed over it. Two saves
