@@ -15,8 +15,27 @@ namespace {
 
 // One album's download, shared by its coordinator and its workers. Workers that are still running
 // after a stop keep it alive and count into it, never into a later album.
+// Texts of their own, not shared with the pass's job: late workers may still hold them when the pass
+// has moved on and changed its job.
+QString Own(const QString& text) {
+    return QString(text.constData(), text.size());
+}
+
+ST_DOWNJOB OwnCopy(const ST_DOWNJOB& job) {
+    ST_DOWNJOB copy;
+    for (const QString& a : job.addresses)
+        copy.addresses << Own(a);
+    for (const QString& n : job.names)
+        copy.names << Own(n);
+    for (const QString& h : job.headers)
+        copy.headers << Own(h);
+    copy.folder = Own(job.folder);
+    return copy;
+}
+
 struct AlbumRun {
-    AlbumRun(const ST_DOWNJOB& j, const DownloadParams& p, const PictureFetcher& f) : job(j), params(p), fetch(f) {}
+    AlbumRun(const ST_DOWNJOB& j, const DownloadParams& p, const PictureFetcher& f)
+        : job(OwnCopy(j)), params(p), fetch(f) {}
     const ST_DOWNJOB job;
     const DownloadParams params;
     const PictureFetcher fetch;
