@@ -20,7 +20,7 @@ if [ "${1:-}" = "--demo" ]; then
   for _ in $(seq 50); do [ -s market-sim.address ] && break; sleep 0.1; done
   export http_proxy
   http_proxy=$(head -n 1 market-sim.address)
-  echo "market-sim at $http_proxy"
+  echo "market-sim at $http_proxy: pick a demo shop from the address box's drop-down list, then press 获取相册"
   # One fetch of each demo shop puts its address into the recent list.
   for address in http://vantrel-demo.1688.com/ http://vantrel-demo.tmall.com/category-1.htm http://vantrel-demo.taobao.com/; do
     "$bin/src/cli/vantrel-cli" albums "$address" > /dev/null 2>&1 || true

@@ -1,3 +1,4 @@
+#include "CComboBox2.h"
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
 #include "MarketSim.h"
@@ -6,6 +7,10 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QUrl>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -100,6 +105,32 @@ private slots:
         QCOMPARE(shop.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 2);
         const QString first = m_window->State().Albums.at(0).strName;
         QVERIFY(QFile::exists(shop.filePath(first + QStringLiteral("/主图_5.jpg"))));
+    }
+
+    void enterInTheAddressBoxStartsAFetch() {
+        m_window->AddressBox()->setFocus();
+        QTest::keyClicks(m_window->AddressBox()->lineEdit(), QStringLiteral("not an address"));
+        QTest::keyClick(m_window->AddressBox()->lineEdit(), Qt::Key_Return);
+        QTRY_COMPARE(m_messages.size(), 1); // the list fetch ran: the address is no web address
+        QTRY_COMPARE(m_window->State().ListFetchState.load(), uint8_t(0));
+        m_window->WaitForThreads();
+        QCOMPARE(m_window->ControlText(ctl::StatusLine), QStringLiteral("获取相册列表完成，共0个"));
+    }
+
+    void droppedFileAndEscape() {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/summer/a.jpg"))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &drop);
+        QCOMPARE(m_window->SavePathBox()->currentText(), QStringLiteral("/pics/summer/"));
+        QCOMPARE(m_window->SavePathBox()->Entries().last(), QStringLiteral("/pics/summer/"));
+
+        QSignalSpy finished(m_window.get(), &QDialog::finished);
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QCOMPARE(finished.count(), 1); // Escape closes the window, and with it the program
     }
 
     void plainClicksTick() {
