@@ -6,23 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pictures=${1:-300} kib=${2:-150}
-bash scripts/install-deps.sh
-cmake --preset release > /dev/null
-cmake --build --preset release -j2 --target vantrel-cli market-sim > /dev/null
-bin=$PWD/build/release
-work=$(mktemp -d)
-trap 'kill ${sim:-0} 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
+source bench/market_env.sh
 cat > catalogue.json <<JSON
 { "shops": [ { "kind": "taobao", "host": "bench.taobao.com", "nick": "bench", "pageSize": 10,
   "items": [ { "id": "9001", "name": "album", "pictures": $pictures, "descriptionPictures": 0, "pictureKB": $kib } ] } ] }
 JSON
-"$bin/tools/market-sim/market-sim" catalogue.json > sim.address 2> /dev/null &
-sim=$!
-for _ in $(seq 100); do [ -s sim.address ] && break; sleep 0.05; done
-export http_proxy
-http_proxy=$(head -n 1 sim.address)
-cli=$bin/src/cli/vantrel-cli
+start_market catalogue.json
 "$cli" settings threads=15 timeout=30 thunder-list-only=0 fix-order=0 open-folder=0 > /dev/null
 
 # Peak memory and wall time of one command, measured by its parent.

@@ -5,13 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pages=${1:-200} pictures=${2:-2000}
-bash scripts/install-deps.sh
-cmake --preset release > /dev/null
-cmake --build --preset release -j2 --target vantrel-cli market-sim > /dev/null
-bin=$PWD/build/release
-work=$(mktemp -d)
-trap 'kill ${sim:-0} 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
+source bench/market_env.sh
 per_album=100
 albums=$((pictures / per_album))
 python3 - "$pages" "$albums" "$per_album" > catalogue.json <<'PY'
@@ -24,12 +18,7 @@ pics = {"kind": "taobao", "host": "pics.taobao.com", "nick": "pics", "pageSize":
                    "pictureKB": 40} for i in range(albums)]}
 print(json.dumps({"shops": [big, pics]}))
 PY
-"$bin/tools/market-sim/market-sim" catalogue.json > sim.address 2> /dev/null &
-sim=$!
-for _ in $(seq 100); do [ -s sim.address ] && break; sleep 0.05; done
-export http_proxy
-http_proxy=$(head -n 1 sim.address)
-cli=$bin/src/cli/vantrel-cli
+start_market catalogue.json
 "$cli" settings threads=15 fix-order=0 open-folder=0 > /dev/null
 
 # Runs the command, sampling its open descriptors; prints wall time, peak memory and most descriptors.

@@ -1,6 +1,7 @@
 #include "CComboBox2.h"
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
+#include "TestWindow.h"
 #include "MarketSim.h"
 #include "session/ControlIds.h"
 #include "text/StringCtrl.h"
@@ -39,19 +40,11 @@ class AlbumGridTest : public QObject {
 
 private slots:
     void init() {
-        QGuiApplication::clipboard()->clear();
-        CVantrelDlg::Options options;
-        options.programDir = m_dir.path();
-        options.documentsDir = m_dir.path();
-        options.showSplash = false;
-        options.answerMessage = [this](const QString& text) {
+        m_messages.clear();
+        m_window = StartTestWindow(m_dir.path(), [this](const QString& text) {
             m_messages << text;
             return MessageAnswer::Ok;
-        };
-        m_messages.clear();
-        m_window = std::make_unique<CVantrelDlg>(options);
-        m_window->Initialise();
-        m_window->JoinStartupThread();
+        });
     }
     void cleanup() { m_window.reset(); }
 

@@ -2,6 +2,7 @@
 #include "CComboBox2.h"
 #include "CSplashScreenEx.h"
 #include "CVantrelDlg.h"
+#include "TestWindow.h"
 #include "MainMenu.h"
 #include "LinkLabel.h"
 #include "session/ControlIds.h"
@@ -27,15 +28,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<CVantrelDlg> StartWindow(const QTemporaryDir& dir, const QString& clipboard = QString()) {
-        QGuiApplication::clipboard()->setText(clipboard);
-        CVantrelDlg::Options options;
-        options.programDir = dir.path();
-        options.documentsDir = dir.path() + QStringLiteral("/docs");
-        options.showSplash = false;
-        auto window = std::make_unique<CVantrelDlg>(options);
-        window->Initialise();
-        window->JoinStartupThread();
-        return window;
+        return StartTestWindow(dir.path(), [](const QString&) { return MessageAnswer::Ok; }, clipboard);
     }
 
 private slots:

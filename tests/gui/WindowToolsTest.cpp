@@ -1,5 +1,6 @@
 #include "CMyGridCtrl.h"
 #include "CVantrelDlg.h"
+#include "TestWindow.h"
 #include "DlgDownSet.h"
 #include "DlgFind.h"
 #include "ScriptedServer.h"
@@ -52,20 +53,12 @@ class WindowToolsTest : public QObject {
 
 private slots:
     void init() {
-        QGuiApplication::clipboard()->clear();
-        CVantrelDlg::Options options;
-        options.programDir = m_dir.path();
-        options.documentsDir = m_dir.path();
-        options.showSplash = false;
-        options.answerMessage = [this](const QString& text) {
-            m_messages << text;
-            return m_answer;
-        };
         m_messages.clear();
         m_answer = MessageAnswer::Ok;
-        m_window = std::make_unique<CVantrelDlg>(options);
-        m_window->Initialise();
-        m_window->JoinStartupThread();
+        m_window = StartTestWindow(m_dir.path(), [this](const QString& text) {
+            m_messages << text;
+            return m_answer;
+        });
     }
     void cleanup() { m_window.reset(); }
 
