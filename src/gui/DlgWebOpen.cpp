@@ -48,13 +48,12 @@ QNetworkCookie CookieFromNetscapeLine(const QString& line) {
 
 void BridgeCookies(QWebEngineProfile* profile) {
     QWebEngineCookieStore* store = profile->cookieStore();
-    if (store->property("vantrelBridged").toBool()) {
-        // Already one: the jar may have learnt cookies from fetches since.
-    } else {
+    if (!store->property("vantrelBridged").toBool()) {
         store->setProperty("vantrelBridged", true);
         QObject::connect(store, &QWebEngineCookieStore::cookieAdded, store,
                          [](const QNetworkCookie& cookie) { AddCookieLine(NetscapeLine(cookie)); });
     }
+    // Every opening: the jar may have learnt cookies from fetches since the last one.
     for (const QString& line : AllCookieLines()) {
         const QNetworkCookie cookie = CookieFromNetscapeLine(line);
         if (cookie.name().isEmpty())

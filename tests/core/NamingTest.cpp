@@ -1,5 +1,6 @@
 #include "RecordingPort.h"
 #include "TestDir.h"
+#include "commands/SettingsDialogs.h"
 #include "download/DownProc.h"
 #include "session/ControlIds.h"
 #include "session/VantrelState.h"
@@ -38,14 +39,8 @@ protected:
     void Configure(const Naming& n) {
         state.Settings.Change([&](ST_SOFTDATA& data) {
             ST_SAVESET& s = data.saveSets[11];
-            SetFieldText(s.szFilePrefix, n.prefix);
-            SetFieldText(s.szFileSuffix, n.suffix);
-            SetFieldText(s.szReplaceList, n.replace);
-            SetFieldText(s.szReplacementList, n.replacement);
-            SetFieldText(s.szFolderPrefix, n.folderPrefix);
-            SetFieldText(s.szFolderSuffix, n.folderSuffix);
-            s.byFileNameSource = n.source;
-            s.byFolderSource = n.folderSource;
+            ApplySaveSetInput(s, {n.prefix, n.suffix, n.replace, n.replacement, n.folderPrefix, n.folderSuffix,
+                                  n.source, n.folderSource});
             s.wFlags = n.flags;
             return true;
         });

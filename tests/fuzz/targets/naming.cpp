@@ -2,6 +2,7 @@
 // every name stays inside the album folder, is not empty and fits a Linux file name.
 #include "FuzzInput.h"
 #include "RecordingPort.h"
+#include "commands/SettingsDialogs.h"
 #include "download/DownProc.h"
 #include "session/VantrelState.h"
 
@@ -22,14 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.Settings.SetPath(dir.path() + QStringLiteral("/soft.dat"));
     state.Settings.Change([&](ST_SOFTDATA& d) {
         ST_SAVESET& s = d.saveSets[11];
-        SetFieldText(s.szFilePrefix, Text(p[0]));
-        SetFieldText(s.szFileSuffix, Text(p[1]));
-        SetFieldText(s.szReplaceList, Text(p[2]));
-        SetFieldText(s.szReplacementList, Text(p[3]));
-        SetFieldText(s.szFolderPrefix, Text(p[4]));
-        SetFieldText(s.szFolderSuffix, Text(p[5]));
-        s.byFileNameSource = source;
-        s.byFolderSource = folderSource;
+        ApplySaveSetInput(s, {Text(p[0]), Text(p[1]), Text(p[2]), Text(p[3]), Text(p[4]), Text(p[5]), source,
+                              folderSource});
         s.wFlags = SAVE_NAME_FILE | SAVE_SKIP_DOWNLOADED;
         return true;
     });
